@@ -1,0 +1,45 @@
+#include "platform/desktopshell.h"
+#include "platform/helpbrowser.h"
+#include "platform/qtdialogs.h"
+#include "platform/sqliteregistry.h"
+#include "startup/appcontext.h"
+#include "startup/appsettingsstore.h"
+#include "startup/installfolder.h"
+#include "startup/programstate.h"
+#include "startup/settingsstore.h"
+#include "startup/windows.h"
+
+#include <QApplication>
+#include <QStringList>
+
+using namespace Quillet;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillet"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillet"));
+    // The program ends when its own windows say so, not when a hand-over hides the last one.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ProgramState state;
+    state.installFolder = InstallFolder();
+
+    SqliteRegistry registry(SqliteRegistry::defaultDatabasePath());
+    SettingsStore settings(registry);
+    AppSettingsStore appSettings(registry);
+    QtDialogs dialogs;
+    DesktopShell shell;
+    HelpBrowser help(state.installFolder);
+    AppContext context{state, settings, appSettings, dialogs, shell, help};
+
+    Windows windows(context);
+    QObject::connect(&windows, &Windows::programEndRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+
+    const QStringList arguments = QApplication::arguments().mid(1);
+    windows.sequence().run(arguments.join(QLatin1Char(' ')));
+    if (windows.programEnded())
+        return 0;
+    return QApplication::exec();
+}

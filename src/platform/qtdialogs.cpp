@@ -1,0 +1,98 @@
+#include "platform/qtdialogs.h"
+
+#include <QColorDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace Quillet {
+namespace {
+
+// The program composes its texts with CR LF or a lone CR; a label breaks lines on LF.
+QString displayText(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QMessageBox::Icon toQt(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer fromQt(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+} // namespace
+
+MessageAnswer QtDialogs::message(QWidget* owner, const QString& text, MessageButtons buttons,
+                                 MessageIcon icon, const QString& title)
+{
+    QMessageBox box(toQt(icon), title, displayText(text), toQt(buttons), owner);
+    return fromQt(box.exec());
+}
+
+QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& title,
+                         const QString& proposed)
+{
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(owner, title, displayText(prompt),
+                                                 QLineEdit::Normal, proposed, &accepted);
+    return accepted ? answer : QString();
+}
+
+std::optional<QColor> QtDialogs::chooseColor(QWidget* owner, const QColor& initial, bool fullOpen,
+                                             QList<QColor>& customColors)
+{
+    for (int i = 0; i < customColors.size() && i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, customColors.at(i));
+    // Qt's chooser always shows its full picker; there is no folded form to start in.
+    Q_UNUSED(fullOpen)
+    QColorDialog dialog(initial, owner);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    for (int i = 0; i < customColors.size() && i < QColorDialog::customCount(); ++i)
+        customColors[i] = QColorDialog::customColor(i);
+    if (!accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
+}
+
+} // namespace Quillet

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace Quillet {
+
+enum class RootKey {
+    ClassesRoot,
+    CurrentConfig,
+    CurrentUser,
+    DynData,
+    LocalMachine,
+    PerformanceData,
+    Users,
+};
+
+// Storage of the settings tree: root key, backslash-separated key path, value name, bytes.
+// Key paths and value names compare without regard to case. Each call is complete in itself.
+class RegistryBackend {
+public:
+    virtual ~RegistryBackend() = default;
+
+    virtual bool keyExists(RootKey root, const QString& keyPath) const = 0;
+    // The stored bytes as written; nullopt when the key or the value is missing.
+    virtual std::optional<QByteArray> queryValue(RootKey root, const QString& keyPath,
+                                                 const QString& valueName) const = 0;
+    // Creates every missing key of the path, then stores the value.
+    virtual void setValue(RootKey root, const QString& keyPath, const QString& valueName,
+                          const QByteArray& data) = 0;
+};
+
+} // namespace Quillet

@@ -1,0 +1,61 @@
+#include "startup/startupsequence.h"
+
+#include "startup/scrambler.h"
+#include "startup/settingsstore.h"
+#include "startup/windowhost.h"
+
+namespace Quillet {
+
+bool IsLogOnStart(const QString& commandLine)
+{
+    return commandLine.endsWith(QLatin1String("/d"), Qt::CaseSensitive);
+}
+
+void StartupSequence::run(const QString& commandLine)
+{
+    m_state.settingsRoot = kSettingsRoot;
+
+    const QString autologinKey = m_state.settingsRoot + QStringLiteral("Global\\Autologin");
+    const QByteArray switchText =
+        Unscramble(m_settings.ReadRawValue(autologinKey, QStringLiteral("Switch")), MIRSKO);
+    m_state.loginRequired = switchText != "yes";
+    if (!m_state.loginRequired)
+        m_state.currentUser = m_settings.ReadValue(autologinKey, QStringLiteral("User"));
+
+    m_state.showSplash =
+        m_settings.ReadValue(m_state.settingsRoot + QStringLiteral("Global"),
+                             QStringLiteral("Show splash")) != QLatin1String("0");
+
+    if (IsLogOnStart(commandLine)) {
+        m_state.trayTarget = m_state.loginRequired ? WindowId::Login : WindowId::Main;
+        m_windows.createHidden(WindowId::Tray);
+        return;
+    }
+    m_state.nextWindow = m_state.showSplash ? WindowId::Splash : WindowId::Main;
+    m_windows.showWindow(m_state.loginRequired ? WindowId::Login : *m_state.nextWindow);
+}
+
+void StartupSequence::loginSucceeded(const QString& userName)
+{
+    m_state.currentUser = userName;
+    m_windows.unloadWindow(WindowId::Login);
+    m_windows.showWindow(m_state.nextWindow.value_or(WindowId::Main));
+}
+
+void StartupSequence::trayOpened()
+{
+    m_state.nextWindow = WindowId::Main;
+    m_windows.unloadWindow(WindowId::Tray);
+    m_windows.showWindow(m_state.trayTarget.value_or(WindowId::Login));
+}
+
+bool StartupSequence::splashFinished()
+{
+    if (!m_state.mainWindowLoaded)
+        return false;
+    m_windows.unloadWindow(WindowId::Splash);
+    m_windows.showWindow(WindowId::Main);
+    return true;
+}
+
+} // namespace Quillet

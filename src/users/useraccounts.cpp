@@ -1,0 +1,110 @@
+#include "users/useraccounts.h"
+
+#include "startup/scrambler.h"
+#include "startup/settingsstore.h"
+
+namespace Quillet {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kForbiddenChars = QStringLiteral("\\/:?\"<>|");
+
+// The user name names a page folder: it must not climb out of it or hide control characters.
+bool IsUnsafeFolderName(const QString& name)
+{
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return true;
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return true;
+    }
+    return false;
+}
+
+QByteArray StoredPasswordForm(const QString& password)
+{
+    return Scramble(password.toLower().toUtf8(), TORVA);
+}
+
+} // namespace
+
+QString UserAccounts::userKey(const QString& name) const
+{
+    return m_root + QStringLiteral("Users\\") + name;
+}
+
+bool UserAccounts::UserExists(const QString& name) const
+{
+    if (name.isEmpty())
+        return false;
+    const QString stored = m_settings.ReadValue(userKey(name), QStringLiteral("UserName"));
+    return stored.toLower() == name.toLower();
+}
+
+bool UserAccounts::HasForbiddenChars(const QString& name)
+{
+    for (const QChar c : name) {
+        if (kForbiddenChars.contains(c))
+            return true;
+    }
+    return false;
+}
+
+QStringList UserAccounts::newUserErrors(const QString& name, const QString& password,
+                                        const QString& confirmation) const
+{
+    QStringList errors;
+    if (name.size() < 2)
+        errors << QStringLiteral("# User name should have atleast 2 letters");
+    if (UserExists(name))
+        errors << QStringLiteral("# Username already exist. Please use another name");
+    if (HasForbiddenChars(name))
+        errors << QStringLiteral("# The symbols \\ / : ? \" < > | cannot be used in a UserName");
+    if (IsUnsafeFolderName(name))
+        errors << QStringLiteral("# User name cannot be . or .. or contain control characters");
+    errors << newPasswordErrors(password, confirmation);
+    return errors;
+}
+
+QStringList UserAccounts::newPasswordErrors(const QString& password, const QString& confirmation)
+{
+    QStringList errors;
+    if (password.size() < 5)
+        errors << QStringLiteral("# Password must have atleast 5 letters");
+    if (password != confirmation)
+        errors << QStringLiteral("# The passwords you typed do not match. Please retype");
+    return errors;
+}
+
+QString UserAccounts::failureMessage(const QString& heading, const QStringList& errors)
+{
+    QString text = heading + kCrLf;
+    for (const QString& line : errors)
+        text += kCrLf + line;
+    return text + kCrLf + kCrLf + QStringLiteral("Press HELP for more info");
+}
+
+void UserAccounts::createUser(const QString& name, const QString& password)
+{
+    m_settings.WriteValue(userKey(name), QStringLiteral("UserName"), name.toLower());
+    m_settings.WriteRawValue(userKey(name), QStringLiteral("Password"),
+                             StoredPasswordForm(password));
+}
+
+bool UserAccounts::passwordMatches(const QString& name, const QString& password) const
+{
+    // Read exactly as stored: trimming or lower-casing the scrambled bytes could turn a
+    // password that was accepted at creation into one that never logs in.
+    const QByteArray stored = m_settings.ReadRawValue(userKey(name), QStringLiteral("Password"));
+    if (stored.isEmpty())
+        return false;
+    return Unscramble(stored, TORVA) == password.toLower().toUtf8();
+}
+
+void UserAccounts::changePassword(const QString& name, const QString& password)
+{
+    m_settings.WriteRawValue(userKey(name), QStringLiteral("Password"),
+                             StoredPasswordForm(password));
+}
+
+} // namespace Quillet

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Quillet {
+
+class SettingsStore;
+
+// The user records below <root>Users: the rules for names and passwords, lookup, creation,
+// the password check and the password change. Names and passwords are kept in lower case.
+class UserAccounts {
+public:
+    UserAccounts(SettingsStore& settings, QString settingsRoot)
+        : m_settings(settings), m_root(std::move(settingsRoot))
+    {
+    }
+
+    bool UserExists(const QString& name) const;
+    static bool HasForbiddenChars(const QString& name);
+
+    // The failed rules, each as its "# ..." line, in the order they are checked.
+    QStringList newUserErrors(const QString& name, const QString& password,
+                              const QString& confirmation) const;
+    static QStringList newPasswordErrors(const QString& password, const QString& confirmation);
+
+    // The failure message: the heading, then the error lines and the pointer to Help.
+    static QString failureMessage(const QString& heading, const QStringList& errors);
+
+    void createUser(const QString& name, const QString& password);
+    bool passwordMatches(const QString& name, const QString& password) const;
+    void changePassword(const QString& name, const QString& password);
+
+private:
+    QString userKey(const QString& name) const;
+
+    SettingsStore& m_settings;
+    QString m_root;
+};
+
+} // namespace Quillet

@@ -1,0 +1,164 @@
+#include "startup/scrambler.h"
+#include "startup/startupsequence.h"
+#include "startup/windowhost.h"
+#include "testcontext.h"
+#include "testmain.h"
+
+using namespace Quillet;
+
+namespace {
+
+// Records what the sequence does with the windows, as "show Login", "hidden Tray", ...
+class RecordingHost final : public WindowHost {
+public:
+    QStringList calls;
+    void showWindow(WindowId id) override { calls << "show " + name(id); }
+    void createHidden(WindowId id) override { calls << "hidden " + name(id); }
+    bool unloadWindow(WindowId id) override
+    {
+        calls << "unload " + name(id);
+        return true;
+    }
+    void endProgram() override { calls << "end"; }
+
+    static QString name(WindowId id)
+    {
+        switch (id) {
+        case WindowId::Login:
+            return "Login";
+        case WindowId::Splash:
+            return "Splash";
+        case WindowId::Main:
+            return "Main";
+        case WindowId::Tray:
+            return "Tray";
+        }
+        return {};
+    }
+};
+
+struct Fixture {
+    TestContext t;
+    RecordingHost host;
+    StartupSequence sequence{t.state, t.settings, host};
+
+    void autologin(const QByteArray& switchText, const QString& user)
+    {
+        t.settings.WriteRawValue(t.root("Global\\Autologin"), "Switch", switchText);
+        t.settings.WriteValue(t.root("Global\\Autologin"), "User", user);
+    }
+    void splash(const QString& value) { t.settings.WriteValue(t.root("Global"), "Show splash", value); }
+};
+
+} // namespace
+
+class StartupSequenceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void noSettings_showsLoginWithSplashNext()
+    {
+        Fixture f;
+        f.t.state.settingsRoot.clear();
+        f.sequence.run("");
+        QCOMPARE(f.t.state.settingsRoot, "Software\\Quillet\\");
+        QCOMPARE(f.host.calls, QStringList{"show Login"});
+        QVERIFY(f.t.state.loginRequired);
+        QVERIFY(f.t.state.showSplash);
+        QCOMPARE(f.t.state.nextWindow, WindowId::Splash);
+        QCOMPARE(f.t.state.currentUser, QString());
+    }
+
+    void normalStart_data()
+    {
+        QTest::addColumn<QByteArray>("switchText");
+        QTest::addColumn<QString>("showSplash");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("user");
+        const QByteArray yes = Scramble("yes", MIRSKO);
+        QTest::newRow("autologin, splash on") << yes << "1" << "show Splash" << "Ann";
+        QTest::newRow("autologin, splash off") << yes << "0" << "show Main" << "Ann";
+        QTest::newRow("autologin, splash stored with a blank") << yes << " 0" << "show Main" << "Ann";
+        QTest::newRow("autologin, splash missing") << yes << "" << "show Splash" << "Ann";
+        QTest::newRow("switch says no") << Scramble("no", MIRSKO) << "0" << "show Login" << "";
+        QTest::newRow("plain yes is not scrambled") << QByteArray("yes") << "0" << "show Login" << "";
+        QTest::newRow("damaged switch") << QByteArray("\x01\x02") << "0" << "show Login" << "";
+    }
+    void normalStart()
+    {
+        QFETCH(QByteArray, switchText);
+        QFETCH(QString, showSplash);
+        QFETCH(QString, shown);
+        QFETCH(QString, user);
+        Fixture f;
+        f.autologin(switchText, "Ann");
+        f.splash(showSplash);
+        f.sequence.run("quillet.exe");
+        QCOMPARE(f.host.calls, QStringList{shown});
+        // The remembered name is taken as stored, without a check that the user exists.
+        QCOMPARE(f.t.state.currentUser, user);
+    }
+
+    void commandLine_logOnSwitch_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<bool>("logOn");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("/d") << "/d" << true;
+        QTest::newRow("upper-case /D") << "/D" << false;
+        QTest::newRow("x/d") << "x/d" << true;
+        QTest::newRow("trailing blank") << "/d " << false;
+        QTest::newRow("path then /d") << "/opt/quillet/quillet /d" << true;
+    }
+    void commandLine_logOnSwitch()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(bool, logOn);
+        QCOMPARE(IsLogOnStart(commandLine), logOn);
+        Fixture f;
+        f.sequence.run(commandLine);
+        QCOMPARE(f.host.calls, QStringList{logOn ? "hidden Tray" : "show Login"});
+    }
+
+    void logOnStart_withAutologin_trayOpensMainWithoutSplash()
+    {
+        Fixture f;
+        f.autologin(Scramble("yes", MIRSKO), "ann");
+        f.splash("1");
+        f.sequence.run("/d");
+        QCOMPARE(f.host.calls, QStringList{"hidden Tray"});
+        QCOMPARE(f.t.state.trayTarget, WindowId::Main);
+
+        f.sequence.trayOpened();
+        QCOMPARE(f.host.calls, (QStringList{"hidden Tray", "unload Tray", "show Main"}));
+        QCOMPARE(f.t.state.nextWindow, WindowId::Main);
+    }
+
+    void logOnStart_withoutAutologin_trayOpensLogin_thenMain()
+    {
+        Fixture f;
+        f.splash("1");
+        f.sequence.run("/d");
+        QCOMPARE(f.t.state.trayTarget, WindowId::Login);
+        f.sequence.trayOpened();
+        f.sequence.loginSucceeded("bob");
+        QCOMPARE(f.host.calls, (QStringList{"hidden Tray", "unload Tray", "show Login",
+                                            "unload Login", "show Main"}));
+        QCOMPARE(f.t.state.currentUser, "bob");
+    }
+
+    void splash_givesWayOnlyOnceMainHasLoaded()
+    {
+        Fixture f;
+        f.sequence.run("");
+        f.sequence.loginSucceeded("bob");
+        QVERIFY(!f.sequence.splashFinished());
+        f.t.state.mainWindowLoaded = true;
+        QVERIFY(f.sequence.splashFinished());
+        QCOMPARE(f.host.calls, (QStringList{"show Login", "unload Login", "show Splash",
+                                            "unload Splash", "show Main"}));
+    }
+};
+
+QUILLET_TEST_MAIN(StartupSequenceTest)
+#include "tst_startupsequence.moc"

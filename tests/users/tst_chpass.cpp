@@ -1,0 +1,95 @@
+#include "logintestfixture.h"
+#include "testmain.h"
+#include "users/frmchpass.h"
+#include "users/useraccounts.h"
+
+#include <QSignalSpy>
+#include <QTimer>
+
+using namespace Quillet;
+
+class ChPassTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rules_refuseAndWriteNothing_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<QStringList>("lines");
+        const QString l1 = "# Password must have atleast 5 letters";
+        const QString l2 = "# The passwords you typed do not match. Please retype";
+        QTest::newRow("four characters") << "abcd" << "abcd" << QStringList{l1};
+        QTest::newRow("cases differ") << "Abcde" << "abcde" << QStringList{l2};
+        QTest::newRow("short and different") << "abc" << "abd" << QStringList{l1, l2};
+    }
+    void rules_refuseAndWriteNothing()
+    {
+        QFETCH(QString, password);
+        QFETCH(QString, confirm);
+        QFETCH(QStringList, lines);
+        TestContext t;
+        UserAccounts accounts(t.settings, t.state.settingsRoot);
+        accounts.createUser("ann", "oldpass");
+        t.state.currentUser = "ann";
+        frmChPass dialog(t.context);
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        dialog.findChild<QLineEdit*>("txtPassword")->setText(password);
+        dialog.findChild<QLineEdit*>("txtConfirm")->setText(confirm);
+        dialog.Command1_Click();
+
+        QCOMPARE(t.dialogs.messages.size(), 1);
+        QCOMPARE(t.dialogs.messages.first().text,
+                 "Due to the below errors, change of password has failed!\r\n\r\n" +
+                     lines.join("\r\n") + "\r\n\r\nPress HELP for more info");
+        QCOMPARE(t.dialogs.messages.first().icon, MessageIcon::Critical);
+        QCOMPARE(t.dialogs.messages.first().title, "quillet");
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(accounts.passwordMatches("ann", "oldpass"));
+    }
+
+    void fiveCharacters_areAccepted_andLoginUsesTheNewPassword()
+    {
+        LoginFixture f;
+        UserAccounts accounts(f.t.settings, f.t.state.settingsRoot);
+        accounts.createUser("Ann", "oldpass");
+        f.t.state.currentUser = "ann";
+
+        frmChPass dialog(f.t.context);
+        QTimer::singleShot(0, &dialog, [&] {
+            dialog.findChild<QLineEdit*>("txtPassword")->setText("NewPw");
+            dialog.findChild<QLineEdit*>("txtConfirm")->setText("NewPw");
+            QTest::keyClick(dialog.findChild<QLineEdit*>("txtConfirm"), Qt::Key_Return);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(f.t.dialogs.messages.last().text, "Password Change Successful!");
+        QCOMPARE(f.t.dialogs.messages.last().icon, MessageIcon::Information);
+
+        f.type("ann", "oldpass");
+        f.login()->cmdOK_Click();
+        QCOMPARE(f.t.dialogs.messages.last().text, "Wrong password");
+        f.type("ANN", "nEWpW");
+        f.login()->cmdOK_Click();
+        QVERIFY(!f.windows.isLoaded(WindowId::Login));
+    }
+
+    void cancel_writesNothing()
+    {
+        TestContext t;
+        UserAccounts accounts(t.settings, t.state.settingsRoot);
+        accounts.createUser("ann", "oldpass");
+        t.state.currentUser = "ann";
+        frmChPass dialog(t.context);
+        QTimer::singleShot(0, &dialog, [&] {
+            dialog.findChild<QLineEdit*>("txtPassword")->setText("another");
+            dialog.findChild<QLineEdit*>("txtConfirm")->setText("another");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QVERIFY(t.dialogs.messages.isEmpty());
+        QVERIFY(accounts.passwordMatches("ann", "oldpass"));
+    }
+};
+
+QUILLET_TEST_MAIN(ChPassTest)
+#include "tst_chpass.moc"
