@@ -18,7 +18,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillet"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillet"));
     // The program ends when its own windows say so, not when a hand-over hides the last one.
     QApplication::setQuitOnLastWindowClosed(false);
 

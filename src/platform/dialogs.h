@@ -29,8 +29,8 @@ public:
                           const QString& proposed) = 0;
     // The chosen colour, or nullopt when cancelled. customColors (16 entries) are shown and
     // updated in place, also when the chooser is cancelled.
-    virtual std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial,
-                                              bool fullOpen, QList<QColor>& customColors) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial, bool fullOpen,
+                                              QList<QColor>& customColors) = 0;
 };
 
 } // namespace Quillet

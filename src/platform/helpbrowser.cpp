@@ -41,8 +41,8 @@ void HelpBrowser::displayTopic(QWidget* owner, const QString& topic)
     if (QFileInfo::exists(path))
         m_window->setSource(QUrl::fromLocalFile(path));
     else
-        m_window->setHtml(QStringLiteral("<h2>Help page not found</h2><p>%1</p>")
-                              .arg(path.toHtmlEscaped()));
+        m_window->setHtml(
+            QStringLiteral("<h2>Help page not found</h2><p>%1</p>").arg(path.toHtmlEscaped()));
     m_window->show();
     m_window->raise();
     m_window->activateWindow();

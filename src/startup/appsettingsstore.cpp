@@ -11,7 +11,8 @@ QString AppSettingsStore::keyPath(const QString& application, const QString& sec
 QString AppSettingsStore::readSetting(const QString& application, const QString& section,
                                       const QString& key, const QString& defaultValue) const
 {
-    const auto stored = m_backend.queryValue(RootKey::CurrentUser, keyPath(application, section), key);
+    const auto stored =
+        m_backend.queryValue(RootKey::CurrentUser, keyPath(application, section), key);
     return stored ? QString::fromUtf8(*stored) : defaultValue;
 }
 

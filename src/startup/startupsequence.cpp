@@ -22,9 +22,8 @@ void StartupSequence::run(const QString& commandLine)
     if (!m_state.loginRequired)
         m_state.currentUser = m_settings.ReadValue(autologinKey, QStringLiteral("User"));
 
-    m_state.showSplash =
-        m_settings.ReadValue(m_state.settingsRoot + QStringLiteral("Global"),
-                             QStringLiteral("Show splash")) != QLatin1String("0");
+    m_state.showSplash = m_settings.ReadValue(m_state.settingsRoot + QStringLiteral("Global"),
+                                              QStringLiteral("Show splash")) != QLatin1String("0");
 
     if (IsLogOnStart(commandLine)) {
         m_state.trayTarget = m_state.loginRequired ? WindowId::Login : WindowId::Main;

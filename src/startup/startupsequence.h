@@ -19,8 +19,7 @@ class StartupSequence {
 public:
     StartupSequence(ProgramState& state, const SettingsStore& settings, WindowHost& windows)
         : m_state(state), m_settings(settings), m_windows(windows)
-    {
-    }
+    {}
 
     // Decides automatic login, splash and log-on start, and opens the first window.
     void run(const QString& commandLine);

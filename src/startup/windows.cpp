@@ -7,8 +7,7 @@ namespace Quillet {
 
 Windows::Windows(AppContext& context)
     : m_context(context), m_sequence(context.state, context.settings, *this)
-{
-}
+{}
 
 Windows::~Windows()
 {

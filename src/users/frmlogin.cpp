@@ -108,7 +108,6 @@ frmLogin::frmLogin(AppContext& context, StartupSequence& sequence, WindowHost& w
     txtConfirm->hide();
 }
 
-
 void frmLogin::Form_Load()
 {
     for (QPushButton* button : {cmdOK, cmdCancel, cmdAddUser, cmdHelp})
@@ -220,8 +219,8 @@ void frmLogin::cmdCancel_Click()
 
 void frmLogin::cmdHelp_Click()
 {
-    m_context.help.displayTopic(this, m_context.state.installFile(
-                                          QStringLiteral("Quillet.chm::/gstart_thestart.html")));
+    m_context.help.displayTopic(
+        this, m_context.state.installFile(QStringLiteral("Quillet.chm::/gstart_thestart.html")));
 }
 
 void frmLogin::reject()

@@ -13,8 +13,7 @@ class UserAccounts {
 public:
     UserAccounts(SettingsStore& settings, QString settingsRoot)
         : m_settings(settings), m_root(std::move(settingsRoot))
-    {
-    }
+    {}
 
     bool UserExists(const QString& name) const;
     static bool HasForbiddenChars(const QString& name);

@@ -15,8 +15,10 @@ private slots:
                                << "gstart_thestart.html";
         QTest::newRow("lower-case file") << "/opt/q/quillet.chm::/gstart_config.html"
                                          << "gstart_config.html";
-        QTest::newRow("file alone") << "/opt/q/Quillet.chm" << "index.html";
-        QTest::newRow("climbing out") << "/opt/q/Quillet.chm::/../../etc/passwd" << "index.html";
+        QTest::newRow("file alone") << "/opt/q/Quillet.chm"
+                                    << "index.html";
+        QTest::newRow("climbing out") << "/opt/q/Quillet.chm::/../../etc/passwd"
+                                      << "index.html";
     }
     void topic_namesAPageOfTheHelpFolder()
     {

@@ -38,7 +38,8 @@ private slots:
             QTest::addRow("%s two", k.constData()) << QByteArray("ab") << k;
             QTest::addRow("%s three", k.constData()) << QByteArray("abc") << k;
             QTest::addRow("%s longer than key", k.constData()) << QByteArray("secret1") << k;
-            QTest::addRow("%s multiple of key", k.constData()) << QByteArray(k.size() * 3, 'q') << k;
+            QTest::addRow("%s multiple of key", k.constData())
+                << QByteArray(k.size() * 3, 'q') << k;
             QTest::addRow("%s every byte", k.constData()) << allByteValues() << k;
             // Pages have no length limit.
             QTest::addRow("%s beyond 32767", k.constData()) << QByteArray(100001, '{') << k;

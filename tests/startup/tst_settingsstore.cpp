@@ -97,9 +97,8 @@ private slots:
         TestContext t;
         t.settings.WriteValue("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Quillet", "q",
                               RootFlag::CurrentUser | RootFlag::LocalMachine);
-        QVERIFY(t.registry.queryValue(RootKey::CurrentUser,
-                                      "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                                      "Quillet"));
+        QVERIFY(t.registry.queryValue(
+            RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Quillet"));
         QVERIFY(!t.registry.keyExists(RootKey::LocalMachine, "SOFTWARE"));
     }
 

@@ -47,7 +47,10 @@ struct Fixture {
         t.settings.WriteRawValue(t.root("Global\\Autologin"), "Switch", switchText);
         t.settings.WriteValue(t.root("Global\\Autologin"), "User", user);
     }
-    void splash(const QString& value) { t.settings.WriteValue(t.root("Global"), "Show splash", value); }
+    void splash(const QString& value)
+    {
+        t.settings.WriteValue(t.root("Global"), "Show splash", value);
+    }
 };
 
 } // namespace
@@ -76,13 +79,27 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("user");
         const QByteArray yes = Scramble("yes", MIRSKO);
-        QTest::newRow("autologin, splash on") << yes << "1" << "show Splash" << "Ann";
-        QTest::newRow("autologin, splash off") << yes << "0" << "show Main" << "Ann";
-        QTest::newRow("autologin, splash stored with a blank") << yes << " 0" << "show Main" << "Ann";
-        QTest::newRow("autologin, splash missing") << yes << "" << "show Splash" << "Ann";
-        QTest::newRow("switch says no") << Scramble("no", MIRSKO) << "0" << "show Login" << "";
-        QTest::newRow("plain yes is not scrambled") << QByteArray("yes") << "0" << "show Login" << "";
-        QTest::newRow("damaged switch") << QByteArray("\x01\x02") << "0" << "show Login" << "";
+        QTest::newRow("autologin, splash on") << yes << "1"
+                                              << "show Splash"
+                                              << "Ann";
+        QTest::newRow("autologin, splash off") << yes << "0"
+                                               << "show Main"
+                                               << "Ann";
+        QTest::newRow("autologin, splash stored with a blank") << yes << " 0"
+                                                               << "show Main"
+                                                               << "Ann";
+        QTest::newRow("autologin, splash missing") << yes << ""
+                                                   << "show Splash"
+                                                   << "Ann";
+        QTest::newRow("switch says no") << Scramble("no", MIRSKO) << "0"
+                                        << "show Login"
+                                        << "";
+        QTest::newRow("plain yes is not scrambled") << QByteArray("yes") << "0"
+                                                    << "show Login"
+                                                    << "";
+        QTest::newRow("damaged switch") << QByteArray("\x01\x02") << "0"
+                                        << "show Login"
+                                        << "";
     }
     void normalStart()
     {

@@ -19,9 +19,12 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         const QString l1 = "# Password must have atleast 5 letters";
         const QString l2 = "# The passwords you typed do not match. Please retype";
-        QTest::newRow("four characters") << "abcd" << "abcd" << QStringList{l1};
-        QTest::newRow("cases differ") << "Abcde" << "abcde" << QStringList{l2};
-        QTest::newRow("short and different") << "abc" << "abd" << QStringList{l1, l2};
+        QTest::newRow("four characters") << "abcd"
+                                         << "abcd" << QStringList{l1};
+        QTest::newRow("cases differ") << "Abcde"
+                                      << "abcde" << QStringList{l2};
+        QTest::newRow("short and different") << "abc"
+                                             << "abd" << QStringList{l1, l2};
     }
     void rules_refuseAndWriteNothing()
     {

@@ -44,9 +44,9 @@ private slots:
         QCOMPARE(f.t.settings.ReadValue(f.t.root("Switch"), "Value"), "yes");
         QCOMPARE(f.login()->mode(), frmLogin::Mode::AddUser);
         QCOMPARE(f.login()->windowTitle(), "Login - Add User");
-        QCOMPARE(labelTexts(f.login()), (QStringList{"Please enter a user name :",
-                                                     "Please enter a password  :",
-                                                     "Please Confirm Password :"}));
+        QCOMPARE(labelTexts(f.login()),
+                 (QStringList{"Please enter a user name :", "Please enter a password  :",
+                              "Please Confirm Password :"}));
         QVERIFY(!f.button("cmdAddUser")->isEnabled());
 
         f.login()->cmdCancel_Click();
@@ -77,16 +77,27 @@ private slots:
         const QString l4 = "# Password must have atleast 5 letters";
         const QString l5 = "# The passwords you typed do not match. Please retype";
         const QString unsafe = "# User name cannot be . or .. or contain control characters";
-        QTest::newRow("one colon, short, different")
-            << ":" << "abcd" << "abce" << QStringList{l1, l3, l4, l5};
-        QTest::newRow("exists in other case") << "bob" << "secret" << "secret" << QStringList{l2};
-        QTest::newRow("empty everything") << "" << "" << "" << QStringList{l1, l4};
-        QTest::newRow("every symbol")
-            << "a\\/:?\"<>|" << "secret" << "secret" << QStringList{l3};
-        QTest::newRow("confirmation differs in case")
-            << "carol" << "Secret1" << "secret1" << QStringList{l5};
-        QTest::newRow("dot dot") << ".." << "secret" << "secret" << QStringList{unsafe};
-        QTest::newRow("control character") << "a\tb" << "secret" << "secret" << QStringList{unsafe};
+        QTest::newRow("one colon, short, different") << ":"
+                                                     << "abcd"
+                                                     << "abce" << QStringList{l1, l3, l4, l5};
+        QTest::newRow("exists in other case") << "bob"
+                                              << "secret"
+                                              << "secret" << QStringList{l2};
+        QTest::newRow("empty everything") << ""
+                                          << ""
+                                          << "" << QStringList{l1, l4};
+        QTest::newRow("every symbol") << "a\\/:?\"<>|"
+                                      << "secret"
+                                      << "secret" << QStringList{l3};
+        QTest::newRow("confirmation differs in case") << "carol"
+                                                      << "Secret1"
+                                                      << "secret1" << QStringList{l5};
+        QTest::newRow("dot dot") << ".."
+                                 << "secret"
+                                 << "secret" << QStringList{unsafe};
+        QTest::newRow("control character") << "a\tb"
+                                           << "secret"
+                                           << "secret" << QStringList{unsafe};
     }
     void addUser_failedRules_areListedInOrder()
     {
@@ -129,8 +140,9 @@ private slots:
                  std::optional<QByteArray>("bob"));
         QCOMPARE(f.t.registry.queryValue(RootKey::CurrentUser, key, "Password"),
                  std::optional<QByteArray>(Scramble("secret1", TORVA)));
-        QCOMPARE(f.t.registry.queryValue(RootKey::CurrentUser, "Software\\Quillet\\Switch", "Value"),
-                 std::optional<QByteArray>("yes"));
+        QCOMPARE(
+            f.t.registry.queryValue(RootKey::CurrentUser, "Software\\Quillet\\Switch", "Value"),
+            std::optional<QByteArray>("yes"));
         QCOMPARE(f.t.state.currentUser, "bob");
         QVERIFY(f.t.state.newUser);
         QVERIFY(!f.windows.isLoaded(WindowId::Login));
@@ -189,11 +201,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<MessageButtons>("buttons");
         const QString notFound = "Username not found.\rDo you want to create a new user?";
-        QTest::newRow("unknown name") << "zed" << "secret1" << notFound << MessageButtons::YesNo;
-        QTest::newRow("empty name") << "" << "" << notFound << MessageButtons::YesNo;
-        QTest::newRow("wrong password") << "bob" << "secret2" << "Wrong password"
-                                        << MessageButtons::Ok;
-        QTest::newRow("empty password") << "Bob" << "" << "Wrong password" << MessageButtons::Ok;
+        QTest::newRow("unknown name") << "zed"
+                                      << "secret1" << notFound << MessageButtons::YesNo;
+        QTest::newRow("empty name") << ""
+                                    << "" << notFound << MessageButtons::YesNo;
+        QTest::newRow("wrong password") << "bob"
+                                        << "secret2"
+                                        << "Wrong password" << MessageButtons::Ok;
+        QTest::newRow("empty password") << "Bob"
+                                        << ""
+                                        << "Wrong password" << MessageButtons::Ok;
     }
     void login_failures()
     {
