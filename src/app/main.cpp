@@ -10,6 +10,7 @@
 #include "startup/windows.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStringList>
 
 using namespace Quillet;
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
 
     ProgramState state;
     state.installFolder = InstallFolder();
+    QApplication::setWindowIcon(QIcon(state.installFile(QStringLiteral("quillet.png"))));
 
     SqliteRegistry registry(SqliteRegistry::defaultDatabasePath());
     SettingsStore settings(registry);

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -84,10 +85,20 @@ frmLogin::frmLogin(AppContext& context, StartupSequence& sequence, WindowHost& w
     buttons->addStretch();
     buttons->addWidget(cmdAddUser);
 
+    auto* picture = new QLabel;
+    picture->setObjectName(QStringLiteral("picLogo"));
+    picture->setPixmap(QPixmap(context.state.installFile(QStringLiteral("quillet.png"))));
+    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    picture->setMinimumWidth(72);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(14);
+    top->addWidget(picture);
+    top->addLayout(form);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 18, 18, 14);
     layout->setSpacing(16);
-    layout->addLayout(form);
+    layout->addLayout(top);
     layout->addStretch();
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
