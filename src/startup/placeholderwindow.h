@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 namespace Quillet {
 
@@ -10,6 +11,9 @@ class PlaceholderWindow final : public QWidget {
     Q_OBJECT
 public:
     explicit PlaceholderWindow(const QString& whatStandsHere);
+    // With a button that carries out the hand-over the real window will make.
+    PlaceholderWindow(const QString& whatStandsHere, const QString& action,
+                      std::function<void()> handOver);
 };
 
 } // namespace Quillet

@@ -29,11 +29,17 @@ QWidget* Windows::create(WindowId id)
     case WindowId::Login:
         return new frmLogin(m_context, m_sequence, *this);
     case WindowId::Splash:
-        return new PlaceholderWindow(QStringLiteral("splash screen"));
+        return new PlaceholderWindow(QStringLiteral("splash screen"), QStringLiteral("Continue"),
+                                     [this] {
+                                         createHidden(WindowId::Main);
+                                         m_sequence.splashFinished();
+                                     });
     case WindowId::Main:
+        m_context.state.mainWindowLoaded = true;
         return new PlaceholderWindow(QStringLiteral("main window"));
     case WindowId::Tray:
-        return new PlaceholderWindow(QStringLiteral("tray window"));
+        return new PlaceholderWindow(QStringLiteral("tray window"), QStringLiteral("Open"),
+                                     [this] { m_sequence.trayOpened(); });
     }
     return nullptr;
 }

@@ -147,6 +147,11 @@ private slots:
         QVERIFY(f.t.state.newUser);
         QVERIFY(!f.windows.isLoaded(WindowId::Login));
         QVERIFY(f.windows.window(WindowId::Splash)->isVisible());
+
+        f.windows.window(WindowId::Splash)->findChild<QPushButton*>("placeholderAction")->click();
+        QVERIFY(!f.windows.isLoaded(WindowId::Splash));
+        QVERIFY(f.windows.window(WindowId::Main)->isVisible());
+        QVERIFY(!f.windows.programEnded());
     }
 
     void addUser_nameWithAsterisk_isAccepted()
