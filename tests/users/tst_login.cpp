@@ -13,7 +13,7 @@ QStringList labelTexts(frmLogin* login)
 {
     QStringList texts;
     for (const QLabel* label : login->findChildren<QLabel*>())
-        if (label->isVisibleTo(login))
+        if (label->isVisibleTo(login) && !label->text().isEmpty())
             texts << label->text();
     return texts;
 }
