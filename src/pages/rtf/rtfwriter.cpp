@@ -1,0 +1,299 @@
+#include "pages/rtf/rtfwriter.h"
+
+#include <QColor>
+#include <QList>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <algorithm>
+#include <string_view>
+
+namespace Quillet {
+namespace {
+
+constexpr int kMaxHalfPoints = 32767;
+
+// Character formatting in RTF terms: two runs that look alike here are written as one.
+struct RunFormat {
+    int font = 0;       // font table index, 0: the document's font
+    int halfPoints = 0; // 0: the document's size
+    int foreground = 0; // colour table index, 0: automatic
+    int background = 0;
+    quint8 vertical = 0; // 1 superscript, 2 subscript
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+
+    bool operator==(const RunFormat&) const = default;
+};
+
+QString familyOf(const QTextCharFormat& format)
+{
+    const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
+    if (!families.isEmpty())
+        return families.first();
+    return format.stringProperty(QTextFormat::OldFontFamily);
+}
+
+// Writes the body first, gathering the fonts and colours it uses, then the tables before it.
+class Writer final {
+public:
+    explicit Writer(const QTextDocument& document) : m_document(document) {}
+
+    QByteArray write();
+
+private:
+    RunFormat runFormat(const QTextCharFormat& format);
+    int fontIndex(const QString& family);
+    int colorIndex(const QBrush& brush);
+
+    void writeBlock(const QTextBlock& block);
+    void setFormat(const RunFormat& format);
+    void writeText(QStringView text);
+
+    void word(std::string_view name);
+    void word(std::string_view name, int parameter);
+    void symbol(std::string_view escaped);
+    void literal(char c);
+    void unicode(char16_t unit);
+
+    const QTextDocument& m_document;
+    QByteArray m_body;
+    bool m_needsDelimiter = false;
+    RunFormat m_format;
+    QStringList m_fonts;
+    QList<QRgb> m_colors;
+};
+
+QByteArray Writer::write()
+{
+    const QFont defaultFont = m_document.defaultFont();
+    m_fonts.append(defaultFont.family());
+    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next())
+        writeBlock(block);
+
+    QByteArray body = std::move(m_body);
+    m_body = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1 {\\fonttbl";
+    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
+        m_body += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
+        m_needsDelimiter = false;
+        for (const QChar c : std::as_const(m_fonts.at(i))) {
+            if (c == u';')
+                symbol("'3b"); // a semicolon would end the name
+            else
+                writeText(QStringView(&c, 1));
+        }
+        m_body += ";}";
+    }
+    m_body += "}\n{\\colortbl ;";
+    for (const QRgb rgb : std::as_const(m_colors)) {
+        m_body += "\\red" + QByteArray::number(qRed(rgb)) + "\\green" +
+                  QByteArray::number(qGreen(rgb)) + "\\blue" + QByteArray::number(qBlue(rgb)) + ';';
+    }
+    m_body += "}\n";
+    // Other word processors take the document's size from here; RtfReader skips it, since a
+    // run without \fs already has the document's size there.
+    const int defaultHalfPoints = qRound(defaultFont.pointSizeF() * 2);
+    if (defaultHalfPoints > 0)
+        m_body += "{\\*\\defchp\\fs" +
+                  QByteArray::number(std::min(defaultHalfPoints, kMaxHalfPoints)) + "}\n";
+    m_body += body;
+    m_body += '}';
+    return m_body;
+}
+
+RunFormat Writer::runFormat(const QTextCharFormat& format)
+{
+    RunFormat run;
+    const QString family = familyOf(format);
+    if (!family.isEmpty())
+        run.font = fontIndex(family);
+    if (format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0)
+        run.halfPoints = std::clamp(qRound(format.fontPointSize() * 2), 1, kMaxHalfPoints);
+    if (format.hasProperty(QTextFormat::ForegroundBrush))
+        run.foreground = colorIndex(format.foreground());
+    if (format.hasProperty(QTextFormat::BackgroundBrush))
+        run.background = colorIndex(format.background());
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        run.vertical = 1;
+    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        run.vertical = 2;
+    run.bold = format.fontWeight() >= QFont::DemiBold;
+    run.italic = format.fontItalic();
+    run.underline = format.fontUnderline();
+    run.strike = format.fontStrikeOut();
+    return run;
+}
+
+// Index 0 stays the document's font even when a run names the same family: a run without a
+// family must read back without one.
+int Writer::fontIndex(const QString& family)
+{
+    const qsizetype found = m_fonts.indexOf(family, 1);
+    if (found > 0)
+        return int(found);
+    m_fonts.append(family);
+    return int(m_fonts.size() - 1);
+}
+
+int Writer::colorIndex(const QBrush& brush)
+{
+    if (brush.style() == Qt::NoBrush)
+        return 0;
+    const QRgb rgb = brush.color().rgb();
+    const qsizetype found = m_colors.indexOf(rgb);
+    if (found >= 0)
+        return int(found + 1);
+    m_colors.append(rgb);
+    return int(m_colors.size());
+}
+
+void Writer::writeBlock(const QTextBlock& block)
+{
+    word("pard");
+    const QTextBlockFormat blockFormat = block.blockFormat();
+    if (blockFormat.hasProperty(QTextFormat::BlockAlignment)) {
+        const Qt::Alignment alignment = blockFormat.alignment();
+        if (alignment & Qt::AlignHCenter)
+            word("qc");
+        else if (alignment & Qt::AlignJustify)
+            word("qj");
+        else if (alignment & Qt::AlignRight)
+            word("qr");
+        else if (alignment & Qt::AlignLeft)
+            word("ql");
+    }
+    // An empty paragraph keeps its mark's format, which sets its height.
+    if (block.length() <= 1)
+        setFormat(runFormat(block.charFormat()));
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.isValid())
+            continue;
+        setFormat(runFormat(fragment.charFormat()));
+        writeText(fragment.text());
+    }
+    word("par");
+    m_body += '\n';
+    m_needsDelimiter = false;
+}
+
+// Character properties outlast paragraphs in RTF, so they are written only where they change;
+// \plain first, so that no property of the run before leaks into the next.
+void Writer::setFormat(const RunFormat& format)
+{
+    if (format == m_format)
+        return;
+    m_format = format;
+    word("plain");
+    if (format.font > 0)
+        word("f", format.font);
+    if (format.halfPoints > 0)
+        word("fs", format.halfPoints);
+    if (format.foreground > 0)
+        word("cf", format.foreground);
+    if (format.background > 0)
+        word("highlight", format.background);
+    if (format.bold)
+        word("b");
+    if (format.italic)
+        word("i");
+    if (format.underline)
+        word("ul");
+    if (format.strike)
+        word("strike");
+    if (format.vertical == 1)
+        word("super");
+    else if (format.vertical == 2)
+        word("sub");
+}
+
+void Writer::writeText(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        switch (unit) {
+        case u'\\':
+            symbol("\\");
+            break;
+        case u'{':
+            symbol("{");
+            break;
+        case u'}':
+            symbol("}");
+            break;
+        case u'\t':
+            word("tab");
+            break;
+        case QChar::LineSeparator:
+            word("line");
+            break;
+        case QChar::Nbsp:
+            symbol("~");
+            break;
+        case QChar::SoftHyphen:
+            symbol("-");
+            break;
+        case 0x2011: // non-breaking hyphen
+            symbol("_");
+            break;
+        case QChar::ObjectReplacementCharacter: // images are not kept
+        case QChar::ParagraphSeparator:
+            break;
+        default:
+            if (unit >= 0x20 && unit < 0x7F)
+                literal(char(unit));
+            else if (unit >= 0x80)
+                unicode(unit);
+            break;
+        }
+    }
+}
+
+void Writer::word(std::string_view name)
+{
+    m_body += '\\';
+    m_body.append(name.data(), qsizetype(name.size()));
+    m_needsDelimiter = true;
+}
+
+void Writer::word(std::string_view name, int parameter)
+{
+    word(name);
+    m_body += QByteArray::number(parameter);
+}
+
+void Writer::symbol(std::string_view escaped)
+{
+    m_body += '\\';
+    m_body.append(escaped.data(), qsizetype(escaped.size()));
+    m_needsDelimiter = false;
+}
+
+void Writer::literal(char c)
+{
+    if (m_needsDelimiter)
+        m_body += ' ';
+    m_needsDelimiter = false;
+    m_body += c;
+}
+
+// \u takes a signed 16-bit number; characters beyond it go as their two surrogates.
+void Writer::unicode(char16_t unit)
+{
+    const int value = unit > 0x7FFF ? int(unit) - 0x10000 : int(unit);
+    m_body += "\\u" + QByteArray::number(value) + '?';
+    m_needsDelimiter = false;
+}
+
+} // namespace
+
+QByteArray RtfWriter::write(const QTextDocument& document)
+{
+    return Writer(document).write();
+}
+
+} // namespace Quillet
