@@ -1,0 +1,558 @@
+#include "pages/rtf/rtfreader.h"
+#include "pages/rtf/rtfwriter.h"
+#include "testmain.h"
+
+#include <QFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <functional>
+
+using namespace Quillet;
+
+using Build = std::function<void(QTextCursor&)>;
+Q_DECLARE_METATYPE(Build)
+
+namespace {
+
+// Builds character formats in one line each.
+class Format {
+public:
+    Format& family(const QString& name)
+    {
+        m_format.setFontFamilies({name});
+        return *this;
+    }
+    Format& size(qreal points)
+    {
+        m_format.setFontPointSize(points);
+        return *this;
+    }
+    Format& color(const QColor& color)
+    {
+        m_format.setForeground(color);
+        return *this;
+    }
+    Format& background(const QColor& color)
+    {
+        m_format.setBackground(color);
+        return *this;
+    }
+    Format& bold()
+    {
+        m_format.setFontWeight(QFont::Bold);
+        return *this;
+    }
+    Format& italic()
+    {
+        m_format.setFontItalic(true);
+        return *this;
+    }
+    Format& underline()
+    {
+        m_format.setFontUnderline(true);
+        return *this;
+    }
+    Format& strike()
+    {
+        m_format.setFontStrikeOut(true);
+        return *this;
+    }
+    Format& vertical(QTextCharFormat::VerticalAlignment alignment)
+    {
+        m_format.setVerticalAlignment(alignment);
+        return *this;
+    }
+    operator QTextCharFormat() const { return m_format; }
+
+private:
+    QTextCharFormat m_format;
+};
+
+QTextBlockFormat aligned(Qt::Alignment alignment)
+{
+    QTextBlockFormat format;
+    format.setAlignment(alignment);
+    return format;
+}
+
+// Only properties set on the format are named, so a reader that sets more than it read shows.
+QString describe(const QTextCharFormat& format)
+{
+    QStringList parts;
+    const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
+    if (!families.isEmpty())
+        parts << families.join(u',');
+    if (format.hasProperty(QTextFormat::FontPointSize))
+        parts << QString::number(format.fontPointSize()) + u"pt"_qs;
+    if (format.hasProperty(QTextFormat::ForegroundBrush))
+        parts << format.foreground().color().name();
+    if (format.hasProperty(QTextFormat::BackgroundBrush))
+        parts << u"bg"_qs + format.background().color().name();
+    if (format.hasProperty(QTextFormat::FontWeight))
+        parts << (format.fontWeight() == QFont::Bold
+                      ? u"b"_qs
+                      : u"w"_qs + QString::number(format.fontWeight()));
+    if (format.hasProperty(QTextFormat::FontItalic))
+        parts << (format.fontItalic() ? u"i"_qs : u"!i"_qs);
+    if (format.hasProperty(QTextFormat::TextUnderlineStyle))
+        parts << (format.fontUnderline() ? u"u"_qs : u"!u"_qs);
+    if (format.hasProperty(QTextFormat::FontStrikeOut))
+        parts << (format.fontStrikeOut() ? u"s"_qs : u"!s"_qs);
+    if (format.hasProperty(QTextFormat::TextVerticalAlignment)) {
+        const auto alignment = format.verticalAlignment();
+        parts << (alignment == QTextCharFormat::AlignSuperScript ? u"sup"_qs
+                  : alignment == QTextCharFormat::AlignSubScript ? u"sub"_qs
+                                                                 : u"valign"_qs);
+    }
+    return u'{' + parts.join(u' ') + u'}';
+}
+
+QString visible(QString text)
+{
+    return text.replace(u'\t', u"\\t"_qs).replace(QChar::LineSeparator, u"\\n"_qs);
+}
+
+// One line a paragraph: its alignment, then each run's format and text; an empty paragraph
+// shows the format of its mark.
+QString describe(const QTextDocument& document)
+{
+    QStringList lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QString line;
+        const QTextBlockFormat blockFormat = block.blockFormat();
+        if (blockFormat.hasProperty(QTextFormat::BlockAlignment)) {
+            const Qt::Alignment alignment = blockFormat.alignment();
+            line += alignment == Qt::AlignLeft      ? u"=left "
+                    : alignment == Qt::AlignHCenter ? u"=center "
+                    : alignment == Qt::AlignRight   ? u"=right "
+                    : alignment == Qt::AlignJustify ? u"=justify "
+                                                    : u"=other ";
+        }
+        if (block.length() <= 1)
+            line += describe(block.charFormat());
+        QString previous;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QString format = describe(it.fragment().charFormat());
+            if (format != previous)
+                line += format;
+            previous = format;
+            line += visible(it.fragment().text());
+        }
+        lines << line;
+    }
+    return lines.join(u'\n');
+}
+
+// The text as a person reads it: paragraphs on lines, special characters as they are.
+QString text(const QTextDocument& document)
+{
+    QStringList blocks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        blocks << block.text();
+    return blocks.join(u'\n');
+}
+
+QString read(const QByteArray& rtf)
+{
+    QTextDocument document;
+    RtfReader::read(rtf, document);
+    return describe(document);
+}
+
+QString readText(const QByteArray& rtf)
+{
+    QTextDocument document;
+    RtfReader::read(rtf, document);
+    return text(document);
+}
+
+QByteArray sample(const QString& name)
+{
+    QFile file(qEnvironmentVariable("QUILLET_TEST_DATA") + u"/rtf/"_qs + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing sample %s", qPrintable(file.fileName()));
+    return file.readAll();
+}
+
+QByteArray repeated(const QByteArray& part, int times)
+{
+    return part.repeated(times);
+}
+
+} // namespace
+
+class RtfTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTrip_givesTheSameDocument_data()
+    {
+        QTest::addColumn<Build>("build");
+        QTest::newRow("empty") << Build([](QTextCursor&) {});
+        QTest::newRow("plain text")
+            << Build([](QTextCursor& c) { c.insertText(u"Dear diary, today was fine."_qs); });
+        QTest::newRow("paragraphs, empty ones too") << Build([](QTextCursor& c) {
+            c.insertBlock();
+            c.insertText(u"One"_qs);
+            c.insertBlock();
+            c.insertBlock();
+            c.insertText(u"Two"_qs);
+            c.insertBlock();
+        });
+        QTest::newRow("mixed formats") << Build([](QTextCursor& c) {
+            c.insertText(u"plain "_qs, QTextCharFormat());
+            c.insertText(u"bold "_qs, Format().bold());
+            c.insertText(u"italic "_qs, Format().italic());
+            c.insertText(u"underlined "_qs, Format().underline());
+            c.insertText(u"all three "_qs, Format().bold().italic().underline());
+            c.insertText(u"red "_qs, Format().color(Qt::red));
+            c.insertText(u"serif "_qs, Format().family(u"DejaVu Serif"_qs).size(14));
+            c.insertText(u"half "_qs, Format().size(10.5));
+            c.insertText(u"marked "_qs, Format().background(Qt::yellow).color(Qt::blue));
+            c.insertText(u"struck "_qs, Format().strike());
+            c.insertText(u"2"_qs, Format().vertical(QTextCharFormat::AlignSuperScript));
+            c.insertText(u"i"_qs, Format().vertical(QTextCharFormat::AlignSubScript));
+            // Named like the document's font, yet chosen: it must stay chosen.
+            c.insertText(u" arial"_qs, Format().family(u"Arial"_qs));
+            c.insertText(u" plain again"_qs, QTextCharFormat());
+        });
+        QTest::newRow("format across paragraphs") << Build([](QTextCursor& c) {
+            c.insertText(u"bold"_qs, Format().bold().size(12));
+            c.insertBlock();
+            c.insertText(u"still bold"_qs, Format().bold().size(12));
+            c.insertBlock(QTextBlockFormat(), Format().size(20));
+            c.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            c.insertText(u"after an empty 20 pt line"_qs, QTextCharFormat());
+        });
+        QTest::newRow("alignments") << Build([](QTextCursor& c) {
+            c.setBlockFormat(aligned(Qt::AlignLeft));
+            c.insertText(u"left"_qs);
+            c.insertBlock(aligned(Qt::AlignHCenter));
+            c.insertText(u"center"_qs);
+            c.insertBlock(aligned(Qt::AlignRight));
+            c.insertText(u"right"_qs);
+            c.insertBlock(aligned(Qt::AlignJustify));
+            c.insertText(u"justify"_qs);
+            c.insertBlock(QTextBlockFormat());
+            c.insertText(u"unset"_qs);
+            c.insertBlock(aligned(Qt::AlignHCenter));
+        });
+        QTest::newRow("tabs and line breaks") << Build([](QTextCursor& c) {
+            c.insertText(u"a\tb"_qs + QChar(QChar::LineSeparator) + u"c\t"_qs);
+            c.insertBlock();
+            c.insertText(u"\td"_qs + QChar(QChar::LineSeparator));
+        });
+        QTest::newRow("non-ASCII") << Build([](QTextCursor& c) {
+            c.insertText(u"Grüße — 日本 😀"_qs);
+            c.insertText(u" €ł"_qs, Format().bold());
+        });
+        QTest::newRow("RTF syntax and special spaces") << Build([](QTextCursor& c) {
+            c.insertText(u"{braces} back\\slash \\par; ?"_qs);
+            c.insertText(u"no\u00A0break soft\u00ADhyphen hard\u2011hyphen"_qs);
+        });
+        QTest::newRow("font name outside ASCII and with a semicolon") << Build(
+            [](QTextCursor& c) { c.insertText(u"x"_qs, Format().family(u"Noto; Serif 日本"_qs)); });
+    }
+    void roundTrip_givesTheSameDocument()
+    {
+        QFETCH(Build, build);
+        QTextDocument original;
+        original.setDefaultFont(QFont(u"Arial"_qs, 10));
+        QTextCursor cursor(&original);
+        build(cursor);
+
+        const QByteArray rtf = RtfWriter::write(original);
+        for (const char byte : rtf)
+            QVERIFY2(uchar(byte) < 0x80, rtf.constData());
+        QTextDocument copy;
+        copy.setDefaultFont(original.defaultFont());
+        RtfReader::read(rtf, copy);
+        QCOMPARE(describe(copy), describe(original));
+        QCOMPARE(RtfWriter::write(copy), rtf);
+    }
+
+    void write_givesSevenBitRtf()
+    {
+        QTextDocument document;
+        document.setDefaultFont(QFont(u"Arial"_qs, 10));
+        QTextCursor c(&document);
+        c.insertText(u"Hi "_qs);
+        c.insertText(u"{bold}"_qs, Format().bold().color(QColor(255, 0, 0)));
+        c.insertText(u" 😀\\"_qs, QTextCharFormat());
+        c.insertBlock(aligned(Qt::AlignHCenter));
+        c.insertText(u"a\tb"_qs + QChar(QChar::LineSeparator) + u"é"_qs,
+                     Format().family(u"Times New Roman"_qs).size(12));
+
+        QCOMPARE(
+            RtfWriter::write(document),
+            QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1 {\\fonttbl"
+                       "{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\fnil\\fcharset0 Times New Roman;}}\n"
+                       "{\\colortbl ;\\red255\\green0\\blue0;}\n"
+                       "{\\*\\defchp\\fs20}\n"
+                       "\\pard Hi \\plain\\cf1\\b\\{bold\\}\\plain  \\u-10179?\\u-8704?\\\\\\par\n"
+                       "\\pard\\qc\\plain\\f1\\fs24 a\\tab b\\line\\u233?\\par\n"
+                       "}"));
+    }
+
+    void isRtf_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("rtf");
+        QTest::newRow("rtf") << QByteArray("{\\rtf1\\ansi x}") << true;
+        QTest::newRow("after whitespace") << QByteArray(" \r\n\t{\\rtf1") << true;
+        QTest::newRow("plain text") << QByteArray("Dear diary") << false;
+        QTest::newRow("another group") << QByteArray("{\\par}") << false;
+        QTest::newRow("cut short") << QByteArray("{\\rt") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void isRtf()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, rtf);
+        QCOMPARE(RtfReader::isRtf(text), rtf);
+    }
+
+    void read_samplesOfOtherProgrammes_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("rich-edit control")
+            << u"wordpad.rtf"_qs
+            << u"{Arial 10pt}Dear diary,\n"
+               "{Arial 10pt}We met at the café – {Arial 10pt b}Anna"
+               "{Arial 10pt}, {Arial 10pt i}Jörg{Arial 10pt} and "
+               "{Arial 10pt u}me{Arial 10pt}.\n"
+               "=center {Times New Roman 14pt #ff0000}A red heading\n"
+               "=right {Arial 10pt}Price:\\t12€\\nPaid\n"
+               "{Courier New 10pt}Привет —{Arial 10pt} "
+               "{Arial 10pt #0070c0}blue"_qs;
+        QTest::newRow("LibreOffice Writer")
+            << u"writer.rtf"_qs
+            << u"=center {Liberation Sans 14pt}A day at the lake\n"
+               "=justify {Liberation Serif 12pt}The water was {Liberation Serif 12pt b}cold"
+               "{Liberation Serif 12pt}, the sky {Liberation Serif 12pt #0000ff}blue"
+               "{Liberation Serif 12pt} and the „Straße“ empty.\n"
+               "=left {Liberation Serif 12pt #c9211e u}the lake's page"
+               "{Liberation Serif 12pt} and a note."_qs;
+        QTest::newRow("word processor with \\u and \\uc")
+            << u"unicode.rtf"_qs
+            << u"=left {11pt}Grüße — {宋体 11pt}日本{11pt}😀\n"
+               "=center {宋体 11pt}日本{11pt #0000ff b}☃{11pt}łódź{Times New Roman CE 11pt}ą"_qs;
+    }
+    void read_samplesOfOtherProgrammes()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        QCOMPARE(read(sample(file)), expected);
+    }
+
+    void read_formatting_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("groups restore, \\plain resets")
+            << QByteArray("{\\rtf1 {\\b bold {\\i both} bold}\\ul under\\plain plain}")
+            << u"{b}bold {b i}both{b} bold{u}under{}plain"_qs;
+        QTest::newRow("switched off by parameter 0 and \\ulnone")
+            << QByteArray(
+                   "{\\rtf1\\b\\i\\ul\\strike x\\b0 y\\i0 z\\ul0 w\\ul v\\ulnone u\\strike0 t}")
+            << u"{b i u s}x{i u s}y{u s}z{s}w{u s}v{s}u{}t"_qs;
+        QTest::newRow("sizes in half points")
+            << QByteArray("{\\rtf1\\fs21 a\\fs0 b\\fs c\\fs-4 d}") << u"{10.5pt}a{}b{12pt}c{}d"_qs;
+        QTest::newRow("colours: \\cf0 automatic, unknown index ignored")
+            << QByteArray(
+                   "{\\rtf1{\\colortbl;\\red0\\green128\\blue0;}\\cf1 green\\cf0  auto\\cf9  "
+                   "none\\highlight1  marked}")
+            << u"{#008000}green{} auto none{bg#008000} marked"_qs;
+        QTest::newRow("text without \\f has no family; unknown font ignored")
+            << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Georgia;}}a\\f1 b\\f7 c\\f0 "
+                          "d\\plain e}")
+            << u"{}a{Georgia}b{}c{Arial}d{}e"_qs;
+        QTest::newRow("font table without inner groups")
+            << QByteArray("{\\rtf1{\\fonttbl\\f0\\fnil Arial;\\f1\\froman Times;}\\f1 t}")
+            << u"{Times}t"_qs;
+        QTest::newRow("superscript and subscript")
+            << QByteArray("{\\rtf1 x\\super 2\\nosupersub  H\\sub 2\\sub0 O}")
+            << u"{}x{sup}2{} H{sub}2{}O"_qs;
+        QTest::newRow("hidden text left out")
+            << QByteArray("{\\rtf1 shown{\\v hidden}\\v also\\v0  shown}") << u"{}shown shown"_qs;
+        QTest::newRow("alignment belongs to the paragraph, \\pard resets it")
+            << QByteArray("{\\rtf1\\qc a\\par b\\qr\\par\\pard c\\par\\qj d}")
+            << u"=center {}a\n=right {}b\n{}c\n=justify {}d"_qs;
+        QTest::newRow("a last \\par ends the paragraph, a second opens one")
+            << QByteArray("{\\rtf1 a\\par\\par}") << u"{}a\n{}"_qs;
+        QTest::newRow("empty paragraph keeps its mark's format")
+            << QByteArray("{\\rtf1 a\\par\\fs40\\par\\plain b}") << u"{}a\n{20pt}\n{}b"_qs;
+    }
+    void read_formatting()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, expected);
+        QCOMPARE(read(rtf), expected);
+    }
+
+    void read_text_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("escaped syntax") << QByteArray("{\\rtf1 \\{a\\}\\\\}") << u"{a}\\"_qs;
+        QTest::newRow("special characters")
+            << QByteArray("{\\rtf1 a\\~b\\-c\\_d\\emdash\\endash\\bullet\\lquote x\\rquote "
+                          "\\ldblquote y\\rdblquote}")
+            << u"a\u00A0b\u00ADc\u2011d—–•‘x’“y”"_qs;
+        QTest::newRow("tabs, line breaks, line ends ignored")
+            << QByteArray("{\\rtf1 a\\tab b\tc\\line d\r\ne\ncell\\cell f}")
+            << u"a\tb\tc\u2028decell\tf"_qs;
+        QTest::newRow("\\sect, \\page, \\row and backslash-newline break paragraphs")
+            << QByteArray("{\\rtf1 a\\sect b\\page c\\row d\\\ne}") << u"a\nb\nc\nd\ne"_qs;
+        QTest::newRow("\\ucN: fallback of N characters, escapes and words count one")
+            << QByteArray("{\\rtf1 \\u8364?a\\uc2\\u8364\\'80\\'81b\\uc3\\u1047\\'c7\\tab\\'c7c"
+                          "\\uc0\\u1046 d}")
+            << u"€a€bЗcЖd"_qs;
+        QTest::newRow("fallback cut short by a group")
+            << QByteArray("{\\rtf1\\uc4{\\u1046 ab}cd}") << u"Жcd"_qs;
+        QTest::newRow("\\u as a code point beyond 16 bits")
+            << QByteArray("{\\rtf1\\u128512 ?}") << u"😀"_qs;
+        QTest::newRow("\\binN data is never text")
+            << QByteArray("{\\rtf1 a\\bin4 {\\}}b{\\*\\x\\bin2 }}}c}") << u"abc"_qs;
+        QTest::newRow("\\*\\ destinations skipped")
+            << QByteArray("{\\rtf1 a{\\*\\unknown {nested} text}b{\\*\\bkmkstart mark}c}")
+            << u"abc"_qs;
+        QTest::newRow("known destinations skipped")
+            << QByteArray("{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}"
+                          "{\\header H}{\\footer F}{\\footnote N}{\\pict\\pngblip 89504e47}a}")
+            << u"a"_qs;
+        QTest::newRow("field shows its result, not its instruction")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}} "
+                          "{\\field{\\fldinst PAGE}{\\fldrslt 3}}}")
+            << u"link 3"_qs;
+        QTest::newRow("old list numbers shown")
+            << QByteArray("{\\rtf1{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody{\\pntxta .}}item}")
+            << u"1.\titem"_qs;
+    }
+    void read_text()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, expected);
+        QCOMPARE(readText(rtf), expected);
+    }
+
+    void read_codePages_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("expected");
+        const auto inFont = [](int charset, const char* bytes) {
+            return "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset" +
+                   QByteArray::number(charset) + " Other;}}\\f0\\'e9\\f1 " + bytes + "}";
+        };
+        QTest::newRow("1252") << inFont(0, "\\'80\\'e9") << u"é€é"_qs;
+        QTest::newRow("1250") << inFont(238, "\\'b9") << u"éą"_qs;
+        QTest::newRow("1251") << inFont(204, "\\'cf\\'f0") << u"éПр"_qs;
+        QTest::newRow("1253") << inFont(161, "\\'e1") << u"éα"_qs;
+        QTest::newRow("1254") << inFont(162, "\\'fd") << u"éı"_qs;
+        QTest::newRow("1255") << inFont(177, "\\'f9") << u"éש"_qs;
+        QTest::newRow("1256") << inFont(178, "\\'c7") << u"éا"_qs;
+        QTest::newRow("1257") << inFont(186, "\\'e0") << u"éą"_qs;
+        QTest::newRow("874") << inFont(222, "\\'a1") << u"éก"_qs;
+        QTest::newRow("932") << inFont(128, "\\'93\\'fa\\'96\\'7b") << u"é日本"_qs;
+        QTest::newRow("949") << inFont(129, "\\'c7\\'d1\\'b1\\'b9") << u"é한국"_qs;
+        QTest::newRow("936") << inFont(134, "\\'c8\\'d5\\'b1\\'be") << u"é日本"_qs;
+        QTest::newRow("950") << inFont(136, "\\'a4\\'e9\\'a5\\'bb") << u"é日本"_qs;
+        QTest::newRow("932 with a raw trail byte") << inFont(128, "\\'83\\\\") << u"éソ"_qs;
+        QTest::newRow("unknown charset takes the document's page")
+            << QByteArray("{\\rtf1\\ansicpg1251{\\fonttbl{\\f0\\fcharset99 X;}}\\f0\\'cf}")
+            << u"П"_qs;
+        QTest::newRow("\\ansicpg without a font")
+            << QByteArray("{\\rtf1\\ansicpg1253 \\'e1}") << u"α"_qs;
+        QTest::newRow("unknown \\ansicpg falls back to 1252")
+            << QByteArray("{\\rtf1\\ansicpg4242 \\'80}") << u"€"_qs;
+        QTest::newRow("\\mac") << QByteArray("{\\rtf1\\mac \\'8e}") << u"é"_qs;
+    }
+    void read_codePages()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, expected);
+        QCOMPARE(readText(rtf), expected);
+    }
+
+    void read_fontNameInItsOwnCodePage()
+    {
+        QCOMPARE(read("{\\rtf1{\\fonttbl{\\f0\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}\\f0 x}"),
+                 u"{宋体}x"_qs);
+    }
+
+    // Each of these once made a careless reader crash, hang or eat memory.
+    void read_malformed_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("not RTF") << QByteArray("Dear diary") << u"Dear diary"_qs;
+        QTest::newRow("cut in a control word") << QByteArray("{\\rtf1 Hello \\b") << u"Hello "_qs;
+        QTest::newRow("cut after a backslash") << QByteArray("{\\rtf1 a\\") << u"a"_qs;
+        QTest::newRow("cut in a hex escape") << QByteArray("{\\rtf1 caf\\'e") << u"caf"_qs;
+        QTest::newRow("bad hex escape") << QByteArray("{\\rtf1 a\\'zzb}") << u"azzb"_qs;
+        QTest::newRow("cut in the font table")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Ari") << QString();
+        QTest::newRow("cut in a fallback") << QByteArray("{\\rtf1 a\\u8364") << u"a€"_qs;
+        QTest::newRow("closing braces too many") << QByteArray("{\\rtf1 a}}} b}") << u"a b"_qs;
+        QTest::newRow("closing braces missing")
+            << QByteArray("{\\rtf1{\\b bold{\\i both") << u"boldboth"_qs;
+        QTest::newRow("huge parameters")
+            << QByteArray("{\\rtf1\\fs99999999999999999999999 a\\cf-99999999999999999999 "
+                          "b\\f-2147483648 c\\uc99999999999 \\u65 xyz}")
+            << u"abcA"_qs;
+        QTest::newRow("\\u beyond Unicode still skips its fallback")
+            << QByteArray("{\\rtf1\\u99999999999 ?a\\u-99999 ?b}") << u"ab"_qs;
+        QTest::newRow("lone surrogates")
+            << QByteArray("{\\rtf1\\u-10179?x\\u-8704?}") << u"\uFFFDx\uFFFD"_qs;
+        QTest::newRow("\\bin longer than the text")
+            << QByteArray("{\\rtf1 a\\bin999999999 bcd}") << u"a"_qs;
+        QTest::newRow("negative \\bin") << QByteArray("{\\rtf1 a\\bin-5 b}") << u"ab"_qs;
+        QTest::newRow("control word of 1000 letters")
+            << QByteArray("{\\rtf1 \\" + QByteArray(1000, 'b') + " text}") << u"text"_qs;
+        QTest::newRow("100000 nested groups")
+            << repeated("{", 100000) + "deep" + repeated("}", 100000) << u"deep"_qs;
+        QTest::newRow("100000 nested skipped groups")
+            << "{\\rtf1 a{\\*" + repeated("{", 100000) + "b" + repeated("}", 100000) + "}c}"
+            << u"ac"_qs;
+        QTest::newRow("control characters")
+            << QByteArray("{\\rtf1 a\\'0d\\'0a\\'00b\x01\x7f\0c}", 26) << u"abc"_qs;
+        QTest::newRow("separators decoded from UTF-8")
+            << QByteArray("{\\rtf1\\ansicpg65001 a\xe2\x80\xa9\xef\xbf\xbc b}") << u"a b"_qs;
+        QTest::newRow("\\* outside any group") << QByteArray("a\\*b}c") << u"ac"_qs;
+        QTest::newRow("text-producing words in the font table")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 A\\par\\tab\\line\\emdash\\~b;}}\\f0 x}")
+            << u"x"_qs;
+    }
+    void read_malformed()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, expected);
+        QCOMPARE(readText(rtf), expected);
+    }
+
+    void read_deepGroupsShareTheirParentsState()
+    {
+        const QByteArray rtf =
+            "{\\rtf1 " + repeated("{", 5000) + "\\b a" + repeated("}", 5000) + "b}";
+        QCOMPARE(read(rtf), u"{b}a{}b"_qs);
+    }
+
+    void read_replacesTheContent()
+    {
+        QTextDocument document;
+        QTextCursor(&document).insertText(u"old text"_qs, Format().bold());
+        document.setUndoRedoEnabled(true);
+        RtfReader::read("{\\rtf1 new}", document);
+        QCOMPARE(describe(document), u"{}new"_qs);
+        QVERIFY(!document.isUndoAvailable());
+        QVERIFY(document.isUndoRedoEnabled());
+    }
+};
+
+QUILLET_TEST_MAIN(RtfTest)
+#include "tst_rtf.moc"
