@@ -1,11 +1,11 @@
-#include <QGuiApplication>
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
-// Text layout needs a GUI application; no window is ever shown.
+// The editor and the calendar are widgets; no window is ever shown.
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

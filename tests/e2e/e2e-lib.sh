@@ -8,7 +8,7 @@ e2e_start_display() {
     command -v xdotool >/dev/null || skip "xdotool is not installed (scripts/setup installs it)"
     E2E_DIR=$(mktemp -d)
     exec 5>"$E2E_DIR/display"
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >"$E2E_DIR/xvfb.log" 2>&1 &
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$E2E_DIR/xvfb.log" 2>&1 &
     E2E_XVFB=$!
     for _ in $(seq 100); do
         [ -s "$E2E_DIR/display" ] && break

@@ -1,0 +1,68 @@
+#include "pages/pagefile.h"
+
+#include "startup/scrambler.h"
+
+namespace Quillet {
+namespace {
+
+const QByteArray kOwnerMarker = QByteArrayLiteral("$SACRM$");
+const QByteArray kEndMarker = QByteArrayLiteral("$ENC$");
+constexpr int kMaxLayoutAttempts = 256;
+
+qsizetype findOwnerMarker(const QByteArray& body)
+{
+    // Letters compare without regard to case; only ASCII letters occur in the marker.
+    return body.toLower().indexOf(kOwnerMarker.toLower());
+}
+
+} // namespace
+
+QString PageFile::folder(const QString& installFolder, const QString& user)
+{
+    return installFolder + QStringLiteral("/files/") + user;
+}
+
+QString PageFile::fileName(const QDate& date)
+{
+    return QStringLiteral("%1_%2_%3.DIARY").arg(date.day()).arg(date.month()).arg(date.year());
+}
+
+QString PageFile::path(const QString& installFolder, const QString& user, const QDate& date)
+{
+    return folder(installFolder, user) + QLatin1Char('/') + fileName(date);
+}
+
+QByteArray PageFile::layout(const QByteArray& richText, const QString& owner)
+{
+    return Scramble(richText, BELKA) + kOwnerMarker + Scramble(owner.toUtf8(), DORN) + kEndMarker;
+}
+
+std::optional<QByteArray> PageFile::encode(const QByteArray& richText, const QString& owner)
+{
+    QByteArray text = richText;
+    for (int attempt = 0; attempt < kMaxLayoutAttempts; ++attempt) {
+        const QByteArray content = layout(text, owner);
+        const Content readBack = decode(content, owner);
+        if (readBack.kind == Kind::Owned && readBack.richText == text)
+            return content;
+        const qsizetype brace = text.lastIndexOf('}');
+        text.insert(brace < 0 ? text.size() : brace, ' ');
+    }
+    return std::nullopt;
+}
+
+PageFile::Content PageFile::decode(const QByteArray& content, const QString& reader)
+{
+    if (!content.endsWith(kEndMarker))
+        return {Kind::Unscrambled, content};
+    QByteArray body = content.first(content.size() - kEndMarker.size());
+    const qsizetype marker = findOwnerMarker(body);
+    if (marker < 0)
+        return {Kind::NoOwner, Unscramble(body, BELKA)};
+    const QByteArray owner = Unscramble(body.mid(marker + kOwnerMarker.size()), DORN);
+    if (owner != reader.toUtf8())
+        return {Kind::OtherUsers, QByteArray()};
+    return {Kind::Owned, Unscramble(body.first(marker), BELKA)};
+}
+
+} // namespace Quillet

@@ -1,0 +1,165 @@
+#include "pages/pagestore.h"
+
+#include "pages/monthcalendar.h"
+#include "pages/pagefile.h"
+#include "pages/richtextbox.h"
+#include "platform/dialogs.h"
+#include "startup/programstate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace Quillet {
+namespace {
+
+constexpr auto kPrivateFolder =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+constexpr auto kPrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+const QString kClean = QStringLiteral("CLEAN");
+
+// Creates the folder and any missing parents, readable by their owner alone.
+bool makePrivateFolder(const QString& path)
+{
+    QStringList missing;
+    for (QString folder = path; !QFileInfo::exists(folder);
+         folder = QFileInfo(folder).absolutePath()) {
+        missing.prepend(folder);
+        if (folder == QFileInfo(folder).absolutePath())
+            break;
+    }
+    for (const QString& folder : missing) {
+        if (!QDir().mkdir(folder))
+            return false;
+        QFile::setPermissions(folder, kPrivateFolder);
+    }
+    return QFileInfo(path).isDir();
+}
+
+} // namespace
+
+PageStore::PageStore(AppContext& context, RichTextBox& page, MonthCalendar& calendar)
+    : m_context(context), m_page(page), m_calendar(calendar)
+{}
+
+QString PageStore::pageFolder() const
+{
+    return PageFile::folder(m_context.state.installFolder, m_context.state.currentUser);
+}
+
+QString PageStore::pageFilePath(const QDate& date) const
+{
+    return PageFile::path(m_context.state.installFolder, m_context.state.currentUser, date);
+}
+
+bool PageStore::SavePage()
+{
+    const QString path = pageFilePath(m_calendar.Value());
+    const QString& user = m_context.state.currentUser;
+
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) &&
+        PageFile::decode(existing.readAll(), user).kind == PageFile::Kind::OtherUsers) {
+        refuseOtherUsersPage();
+        return false;
+    }
+    existing.close();
+
+    const std::optional<QByteArray> content = PageFile::encode(m_page.TextRTF(), user);
+    if (!content) {
+        reportSaveFailure(QStringLiteral("The page cannot be stored in a form that reads back."));
+        return false;
+    }
+    if (!makePrivateFolder(pageFolder())) {
+        reportSaveFailure(QStringLiteral("The folder %1 cannot be created.")
+                              .arg(QDir::toNativeSeparators(pageFolder())));
+        return false;
+    }
+    // Written beside the old file and renamed over it: an interrupted save keeps the old page.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reportSaveFailure(file.errorString());
+        return false;
+    }
+    file.setPermissions(kPrivateFile);
+    if (file.write(*content) != content->size() || !file.commit()) {
+        reportSaveFailure(file.errorString());
+        return false;
+    }
+    m_page.setTag(kClean);
+    return true;
+}
+
+void PageStore::reportSaveFailure(const QString& reason)
+{
+    m_context.dialogs.message(m_page.window(),
+                              QStringLiteral("The page could not be saved.\r\n") + reason,
+                              MessageButtons::Ok, MessageIcon::Critical);
+}
+
+void PageStore::refuseOtherUsersPage()
+{
+    m_context.dialogs.message(m_page.window(),
+                              QStringLiteral("Sorry! This page belongs to another user!"),
+                              MessageButtons::Ok, MessageIcon::None);
+}
+
+void PageStore::SetPageText(const QDate& TheDate)
+{
+    if (m_sameDate) {
+        m_sameDate = false;
+        return;
+    }
+    m_shownDate = TheDate;
+    m_refused = false;
+
+    m_page.setText(QString());
+    if (!m_context.state.defaultFont.isEmpty())
+        m_page.setSelFontName(m_context.state.defaultFont);
+    m_page.setSelFontSize(10);
+
+    QFile file(pageFilePath(TheDate));
+    if (file.open(QIODevice::ReadOnly)) {
+        const PageFile::Content content =
+            PageFile::decode(file.readAll(), m_context.state.currentUser);
+        if (content.kind == PageFile::Kind::OtherUsers) {
+            m_refused = true;
+            refuseOtherUsersPage();
+            m_page.setText(QString());
+            return;
+        }
+        m_page.setTextRTF(content.richText);
+    }
+    m_page.setTag(kClean);
+    emit pageShown(TheDate);
+}
+
+void PageStore::DeletePage()
+{
+    const QString path = pageFilePath(m_calendar.Value());
+    if (!QFileInfo::exists(path)) {
+        m_context.dialogs.message(m_page.window(), QStringLiteral("There is nothing to delete"),
+                                  MessageButtons::Ok, MessageIcon::Critical,
+                                  QStringLiteral("Quillet"));
+        return;
+    }
+    if (!QFile::remove(path))
+        return;
+    SetPageText(m_calendar.Value());
+}
+
+void PageStore::MarkPageDays()
+{
+    std::optional<QDate> day;
+    // Positions beyond the grid give no new day; the last one is looked at again.
+    for (int position = 0; position <= 50; ++position) {
+        if (const std::optional<QDate> visible = m_calendar.VisibleDays(position))
+            day = visible;
+        if (day && QFileInfo::exists(pageFilePath(*day)))
+            m_calendar.setDayBold(*day);
+    }
+}
+
+} // namespace Quillet

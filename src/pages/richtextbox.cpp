@@ -1,0 +1,251 @@
+#include "pages/richtextbox.h"
+
+#include "pages/rtf/rtfreader.h"
+#include "pages/rtf/rtfwriter.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace Quillet {
+namespace {
+
+// Plain text from outside is UTF-8 when it is valid UTF-8, else Windows-1252.
+QString decodeText(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder ansi("windows-1252");
+    if (ansi.isValid())
+        return ansi.decode(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+int alignmentNumber(Qt::Alignment alignment)
+{
+    if (alignment & Qt::AlignHCenter)
+        return RichTextBox::AlignCenter;
+    if (alignment & Qt::AlignRight)
+        return RichTextBox::AlignRight;
+    return RichTextBox::AlignLeft;
+}
+
+} // namespace
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
+{
+    setObjectName(QStringLiteral("page"));
+    setAcceptRichText(true);
+    setTabChangesFocus(false);
+    connect(this, &QTextEdit::textChanged, this, &RichTextBox::Change);
+    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::SelChange);
+    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::SelChange);
+}
+
+QByteArray RichTextBox::TextRTF() const
+{
+    return RtfWriter::write(*document());
+}
+
+void RichTextBox::setTextRTF(QByteArrayView richText)
+{
+    if (RtfReader::isRtf(richText)) {
+        RtfReader::read(richText, *document());
+    } else {
+        setPlainText(decodeText(richText));
+    }
+}
+
+QString RichTextBox::Text() const
+{
+    return toPlainText();
+}
+
+void RichTextBox::setText(const QString& text)
+{
+    setPlainText(text);
+}
+
+bool RichTextBox::setFileName(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    setTextRTF(file.readAll());
+    return true;
+}
+
+int RichTextBox::SelStart() const
+{
+    return textCursor().selectionStart();
+}
+
+int RichTextBox::SelLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void RichTextBox::setSelStart(int start)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(qBound(0, start, document()->characterCount() - 1));
+    setTextCursor(cursor);
+}
+
+void RichTextBox::setSelLength(int length)
+{
+    QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    cursor.setPosition(start);
+    cursor.setPosition(qBound(start, start + length, document()->characterCount() - 1),
+                       QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+template <typename Value, typename Read>
+std::optional<Value> RichTextBox::uniformCharValue(Read read) const
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return read(currentCharFormat());
+
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    std::optional<Value> value;
+    for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end;
+         block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.position() + fragment.length() <= start || fragment.position() >= end)
+                continue;
+            const Value here = read(fragment.charFormat());
+            if (value && *value != here)
+                return std::nullopt;
+            value = here;
+        }
+    }
+    return value ? value : std::optional<Value>(read(cursor.charFormat()));
+}
+
+std::optional<QString> RichTextBox::SelFontName() const
+{
+    return uniformCharValue<QString>([this](const QTextCharFormat& format) {
+        const QStringList families = format.fontFamilies().toStringList();
+        return families.isEmpty() ? document()->defaultFont().family() : families.first();
+    });
+}
+
+std::optional<qreal> RichTextBox::SelFontSize() const
+{
+    return uniformCharValue<qreal>([this](const QTextCharFormat& format) {
+        const qreal size = format.fontPointSize();
+        return size > 0 ? size : document()->defaultFont().pointSizeF();
+    });
+}
+
+std::optional<QColor> RichTextBox::SelColor() const
+{
+    return uniformCharValue<QColor>([this](const QTextCharFormat& format) {
+        return format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
+                                                                : palette().text().color();
+    });
+}
+
+std::optional<bool> RichTextBox::SelBold() const
+{
+    return uniformCharValue<bool>(
+        [](const QTextCharFormat& format) { return format.fontWeight() >= QFont::Bold; });
+}
+
+std::optional<bool> RichTextBox::SelItalic() const
+{
+    return uniformCharValue<bool>(
+        [](const QTextCharFormat& format) { return format.fontItalic(); });
+}
+
+std::optional<bool> RichTextBox::SelUnderline() const
+{
+    return uniformCharValue<bool>(
+        [](const QTextCharFormat& format) { return format.fontUnderline(); });
+}
+
+std::optional<int> RichTextBox::SelAlignment() const
+{
+    const QTextCursor cursor = textCursor();
+    QTextBlock block = document()->findBlock(cursor.selectionStart());
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    const int first = alignmentNumber(block.blockFormat().alignment());
+    while (block.isValid() && block != last) {
+        block = block.next();
+        if (alignmentNumber(block.blockFormat().alignment()) != first)
+            return std::nullopt;
+    }
+    return first;
+}
+
+void RichTextBox::mergeSelFormat(const QTextCharFormat& format)
+{
+    // Applies to the selection, or to what is typed next at the caret.
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextBox::setSelFontName(const QString& family)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    mergeSelFormat(format);
+}
+
+void RichTextBox::setSelFontSize(qreal points)
+{
+    if (points <= 0)
+        return;
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    mergeSelFormat(format);
+}
+
+void RichTextBox::setSelColor(const QColor& color)
+{
+    QTextCharFormat format;
+    format.setForeground(color);
+    mergeSelFormat(format);
+}
+
+void RichTextBox::setSelBold(bool on)
+{
+    QTextCharFormat format;
+    format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    mergeSelFormat(format);
+}
+
+void RichTextBox::setSelItalic(bool on)
+{
+    QTextCharFormat format;
+    format.setFontItalic(on);
+    mergeSelFormat(format);
+}
+
+void RichTextBox::setSelUnderline(bool on)
+{
+    QTextCharFormat format;
+    format.setFontUnderline(on);
+    mergeSelFormat(format);
+}
+
+void RichTextBox::setSelAlignment(int alignment)
+{
+    Qt::Alignment qt = Qt::AlignLeft | Qt::AlignAbsolute;
+    if (alignment == AlignRight)
+        qt = Qt::AlignRight | Qt::AlignAbsolute;
+    else if (alignment == AlignCenter)
+        qt = Qt::AlignHCenter;
+    setAlignment(qt);
+}
+
+} // namespace Quillet

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QTextEdit>
+#include <optional>
+
+namespace Quillet {
+
+// The page editor: a rich-text box whose content is read and written as RTF. Selection
+// properties read as nullopt ("no value") when the selection mixes values. Change and
+// SelChange arrive before a program write returns.
+class RichTextBox final : public QTextEdit {
+    Q_OBJECT
+public:
+    enum Alignment { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
+
+    explicit RichTextBox(QWidget* parent = nullptr);
+
+    QByteArray TextRTF() const;
+    // Text that is not RTF is shown as plain text.
+    void setTextRTF(QByteArrayView richText);
+
+    QString Text() const;
+    void setText(const QString& text);
+
+    // Loads a file, RTF or plain text; false when it cannot be read.
+    bool setFileName(const QString& path);
+
+    int SelStart() const;
+    int SelLength() const;
+    // Places the caret and drops the selection, as setting the start of a selection does.
+    void setSelStart(int start);
+    void setSelLength(int length);
+
+    std::optional<QString> SelFontName() const;
+    std::optional<qreal> SelFontSize() const;
+    std::optional<QColor> SelColor() const;
+    std::optional<bool> SelBold() const;
+    std::optional<bool> SelItalic() const;
+    std::optional<bool> SelUnderline() const;
+    std::optional<int> SelAlignment() const;
+
+    void setSelFontName(const QString& family);
+    void setSelFontSize(qreal points);
+    void setSelColor(const QColor& color);
+    void setSelBold(bool on);
+    void setSelItalic(bool on);
+    void setSelUnderline(bool on);
+    void setSelAlignment(int alignment);
+
+    // The page state word, CLEAN or DIRTY.
+    QString Tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
+
+signals:
+    void Change();
+    void SelChange();
+
+private:
+    template <typename Value, typename Read>
+    std::optional<Value> uniformCharValue(Read read) const;
+    void mergeSelFormat(const QTextCharFormat& format);
+
+    QString m_tag;
+};
+
+} // namespace Quillet

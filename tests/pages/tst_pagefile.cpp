@@ -1,0 +1,105 @@
+#include "pages/pagefile.h"
+#include "startup/scrambler.h"
+#include "testmain.h"
+
+using namespace Quillet;
+
+namespace {
+
+QByteArray currentForm(const QByteArray& richText, const QByteArray& owner)
+{
+    return Scramble(richText, BELKA) + "$SACRM$" + Scramble(owner, DORN) + "$ENC$";
+}
+
+} // namespace
+
+class PageFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void names_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("no leading zeros") << QDate(2001, 8, 5) << "5_8_2001.DIARY";
+        QTest::newRow("two digits") << QDate(2001, 12, 25) << "25_12_2001.DIARY";
+        QTest::newRow("new year") << QDate(2010, 1, 1) << "1_1_2010.DIARY";
+    }
+    void names()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, name);
+        QCOMPARE(PageFile::fileName(date), name);
+        QCOMPARE(PageFile::path("/opt/quillet", "ann", date), "/opt/quillet/files/ann/" + name);
+    }
+
+    void encode_writesTheExactLayout()
+    {
+        const QByteArray rtf = "{\\rtf1\\ansi Hello}";
+        const QByteArray content = *PageFile::encode(rtf, "ann");
+        QCOMPARE(content, currentForm(rtf, "ann"));
+        QCOMPARE(content.size(), rtf.size() + 3 + 12);
+    }
+
+    void decode_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("richText");
+        const QByteArray rtf = "{\\rtf1 Dear diary}";
+        const QByteArray scrambled = Scramble(rtf, BELKA);
+        QTest::newRow("own page") << currentForm(rtf, "ann") << int(PageFile::Kind::Owned) << rtf;
+        QTest::newRow("marker in small letters")
+            << scrambled + "$sacrm$" + Scramble("ann", DORN) + "$ENC$" << int(PageFile::Kind::Owned)
+            << rtf;
+        QTest::newRow("owner compared with case")
+            << currentForm(rtf, "Ann") << int(PageFile::Kind::OtherUsers) << QByteArray();
+        QTest::newRow("another user")
+            << currentForm(rtf, "bob") << int(PageFile::Kind::OtherUsers) << QByteArray();
+        QTest::newRow("older form, not scrambled")
+            << QByteArray("{\\rtf1 plain old page}") << int(PageFile::Kind::Unscrambled)
+            << QByteArray("{\\rtf1 plain old page}");
+        QTest::newRow("older form, no owner")
+            << scrambled + "$ENC$" << int(PageFile::Kind::NoOwner) << rtf;
+        QTest::newRow("end marker in other case is no end marker")
+            << scrambled + "$enc$" << int(PageFile::Kind::Unscrambled) << scrambled + "$enc$";
+        QTest::newRow("only the first marker counts")
+            << scrambled + "$SACRM$" + Scramble("bob", DORN) + "$sacrm$" + Scramble("ann", DORN) +
+                   "$ENC$"
+            << int(PageFile::Kind::OtherUsers) << QByteArray();
+    }
+    void decode()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, kind);
+        QFETCH(QByteArray, richText);
+        const PageFile::Content decoded = PageFile::decode(content, "ann");
+        QCOMPARE(int(decoded.kind), kind);
+        QCOMPARE(decoded.richText, richText);
+    }
+
+    void encode_textThatScramblesToTheMarker_isWrittenSoItReadsBack()
+    {
+        // The scrambled rich text would hold "$SACRM$" and cut the page short when read.
+        const QByteArray rtf = Unscramble("{\\r$SACRM$tf1 x}", BELKA);
+        QVERIFY(Scramble(rtf, BELKA).contains("$SACRM$"));
+        const QByteArray content = *PageFile::encode(rtf, "ann");
+        const PageFile::Content readBack = PageFile::decode(content, "ann");
+        QCOMPARE(readBack.kind, PageFile::Kind::Owned);
+        QVERIFY(readBack.richText != rtf);
+        QCOMPARE(QByteArray(readBack.richText).replace(' ', ""), QByteArray(rtf).replace(' ', ""));
+        QVERIFY(readBack.richText.startsWith(rtf.left(rtf.lastIndexOf('}'))));
+    }
+
+    void everyByteValue_survives()
+    {
+        QByteArray rtf;
+        for (int value = 0; value < 256; ++value)
+            rtf.append(char(value));
+        const QByteArray content = *PageFile::encode(rtf, "ann");
+        QCOMPARE(PageFile::decode(content, "ann").richText, rtf);
+    }
+};
+
+QUILLET_TEST_MAIN(PageFileTest)
+#include "tst_pagefile.moc"
