@@ -1,14 +1,17 @@
 #include "benchdata.h"
 #include "pages/monthcalendar.h"
 #include "pages/pagestore.h"
+#include "pages/randomsource.h"
 #include "pages/richtextbox.h"
 #include "pages/rtf/rtfreader.h"
+#include "pages/timesource.h"
 #include "platform/dialogs.h"
 #include "platform/helpviewer.h"
 #include "platform/shell.h"
 #include "platform/sqliteregistry.h"
 #include "startup/appcontext.h"
 #include "startup/appsettingsstore.h"
+#include "startup/logonentry.h"
 #include "startup/programstate.h"
 #include "startup/settingsstore.h"
 
@@ -67,7 +70,10 @@ struct PageBench {
     SilentDialogs dialogs;
     NoShell shell;
     NoHelp help;
-    AppContext context{state, settings, appSettings, dialogs, shell, help};
+    LogOnEntry logOn{settings, dir.path(), dir.filePath("quillet.desktop")};
+    SystemTimeSource time;
+    UnseededRandom random;
+    AppContext context{state, settings, appSettings, dialogs, shell, help, logOn, time, random};
     RichTextBox page;
     MonthCalendar calendar;
     PageStore store{context, page, calendar};

@@ -1,3 +1,5 @@
+#include "pages/randomsource.h"
+#include "pages/timesource.h"
 #include "platform/desktopshell.h"
 #include "platform/helpbrowser.h"
 #include "platform/qtdialogs.h"
@@ -5,6 +7,7 @@
 #include "startup/appcontext.h"
 #include "startup/appsettingsstore.h"
 #include "startup/installfolder.h"
+#include "startup/logonentry.h"
 #include "startup/programstate.h"
 #include "startup/settingsstore.h"
 #include "startup/windows.h"
@@ -32,7 +35,10 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     DesktopShell shell;
     HelpBrowser help(state.installFolder);
-    AppContext context{state, settings, appSettings, dialogs, shell, help};
+    LogOnEntry logOn(settings, state.installFolder, LogOnEntry::defaultAutostartFile());
+    SystemTimeSource time;
+    UnseededRandom random;
+    AppContext context{state, settings, appSettings, dialogs, shell, help, logOn, time, random};
 
     Windows windows(context);
     QObject::connect(&windows, &Windows::programEndRequested, &app, &QApplication::quit,

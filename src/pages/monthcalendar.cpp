@@ -10,6 +10,7 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent)
     setObjectName(QStringLiteral("Calender"));
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setGridVisible(false);
+    setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     connect(this, &QCalendarWidget::clicked, this, [this](QDate date) {
         emit DateClick(date);
         emit Click();

@@ -8,9 +8,13 @@ class AppSettingsStore;
 class Dialogs;
 class Shell;
 class HelpViewer;
+class LogOnEntry;
+class TimeSource;
+class RandomSource;
 
 // What every window of the program is handed at construction: the program-wide state,
-// the settings and the platform services.
+// the settings, the platform services and the
+// sources of time and chance.
 struct AppContext {
     ProgramState& state;
     SettingsStore& settings;
@@ -18,6 +22,9 @@ struct AppContext {
     Dialogs& dialogs;
     Shell& shell;
     HelpViewer& help;
+    LogOnEntry& logOn;
+    const TimeSource& time;
+    RandomSource& random;
 };
 
 } // namespace Quillet

@@ -1,5 +1,6 @@
 #include "startup/windows.h"
 
+#include "mainwindow/frmmain.h"
 #include "startup/placeholderwindow.h"
 #include "users/frmlogin.h"
 
@@ -35,8 +36,7 @@ QWidget* Windows::create(WindowId id)
                                          m_sequence.splashFinished();
                                      });
     case WindowId::Main:
-        m_context.state.mainWindowLoaded = true;
-        return new PlaceholderWindow(QStringLiteral("main window"));
+        return new frmMain(m_context, *this);
     case WindowId::Tray:
         return new PlaceholderWindow(QStringLiteral("tray window"), QStringLiteral("Open"),
                                      [this] { m_sequence.trayOpened(); });
@@ -55,6 +55,8 @@ QWidget* Windows::load(WindowId id)
     m_windows[id] = created;
     if (auto* login = qobject_cast<frmLogin*>(created))
         login->Form_Load();
+    else if (auto* main = qobject_cast<frmMain*>(created))
+        main->Form_Load();
     return created;
 }
 

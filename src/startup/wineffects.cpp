@@ -11,7 +11,7 @@ void GiveStaticEdge(QAbstractButton* button)
         "QAbstractButton { border: 1px solid palette(mid);"
         " border-top-color: palette(dark); border-left-color: palette(dark);"
         " border-bottom-color: palette(light); border-right-color: palette(light);"
-        " background: palette(button); padding: 4px 14px; min-width: 56px; }"
+        " background: palette(button); padding: 2px 6px; }"
         "QAbstractButton:hover { background: palette(midlight); }"
         "QAbstractButton:pressed, QAbstractButton:checked { background: palette(mid); }"
         "QAbstractButton:focus { border-color: palette(highlight); }"

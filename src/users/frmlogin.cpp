@@ -121,8 +121,10 @@ frmLogin::frmLogin(AppContext& context, StartupSequence& sequence, WindowHost& w
 
 void frmLogin::Form_Load()
 {
-    for (QPushButton* button : {cmdOK, cmdCancel, cmdAddUser, cmdHelp})
+    for (QPushButton* button : {cmdOK, cmdCancel, cmdAddUser, cmdHelp}) {
         GiveStaticEdge(button);
+        button->setMinimumWidth(76);
+    }
     m_context.state.newUser = false;
     show();
 

@@ -2,9 +2,12 @@
 
 #include "fakedialogs.h"
 #include "fakeservices.h"
+#include "pages/randomsource.h"
+#include "pages/timesource.h"
 #include "platform/sqliteregistry.h"
 #include "startup/appcontext.h"
 #include "startup/appsettingsstore.h"
+#include "startup/logonentry.h"
 #include "startup/programstate.h"
 #include "startup/settingsstore.h"
 #include "startup/startupsequence.h"
@@ -12,6 +15,13 @@
 #include <QTemporaryDir>
 
 namespace Quillet {
+
+// A clock that shows what the test sets.
+class FakeTimeSource final : public TimeSource {
+public:
+    QDateTime current{QDate(2001, 8, 5), QTime(10, 0, 0)};
+    QDateTime now() const override { return current; }
+};
 
 // A complete program context over a temporary installation folder and a temporary settings
 // database, with fake platform services.
@@ -33,7 +43,11 @@ public:
     FakeDialogs dialogs;
     FakeShell shell;
     FakeHelpViewer help;
-    AppContext context{state, settings, appSettings, dialogs, shell, help};
+    LogOnEntry logOn{settings, dir.path() + QStringLiteral("/install"),
+                     dir.path() + QStringLiteral("/autostart/quillet.desktop")};
+    FakeTimeSource time;
+    UnseededRandom random;
+    AppContext context{state, settings, appSettings, dialogs, shell, help, logOn, time, random};
 
     QString root(const QString& below) const { return kSettingsRoot + below; }
 };

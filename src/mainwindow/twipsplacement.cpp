@@ -1,0 +1,25 @@
+#include "mainwindow/twipsplacement.h"
+
+#include <cmath>
+
+namespace Quillet {
+
+int TwipsPlacement::toPixels(double twips) const
+{
+    return int(std::lround(twips / m_twipsPerPixel));
+}
+
+void TwipsPlacement::placed(Metric metric, double twips)
+{
+    m_placed[metric] = {true, twips};
+}
+
+double TwipsPlacement::twipsFor(Metric metric, int pixels) const
+{
+    const Placed& given = m_placed[metric];
+    if (given.known && toPixels(given.twips) == pixels)
+        return given.twips;
+    return pixels * m_twipsPerPixel;
+}
+
+} // namespace Quillet

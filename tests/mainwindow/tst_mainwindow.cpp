@@ -1,0 +1,286 @@
+#include "mainfixture.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Quillet;
+
+namespace {
+
+const QDate kToday(2001, 8, 5);
+const QString kSaveQuestion = "Current page is not saved, Do you want to save it now?";
+const QString kQuitQuestion = "Are you sure you want to quit Quillet?";
+const QString kLogOffQuestion = "Are you sure, you want to logoff?";
+
+QStringList texts(const FakeDialogs& dialogs)
+{
+    QStringList shown;
+    for (const auto& message : dialogs.messages)
+        shown << message.text;
+    return shown;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void load_showsTodaysPage_andRecordsTheInstallation()
+    {
+        MainFixture f;
+        QVERIFY(f.main()->isVisible());
+        QVERIFY(f.t.state.mainWindowLoaded);
+        QCOMPARE(f.calendar()->Value(), kToday);
+        QCOMPARE(f.main()->pageStore().shownDate(), kToday);
+        QCOMPARE(f.child<QLabel>("Label5")->text(), "Aug 05, 2001");
+        QCOMPARE(f.history()->count(), 1);
+        QCOMPARE(f.history()->currentText(), "August 05, 2001");
+        QCOMPARE(f.page()->Tag(), "CLEAN");
+        QCOMPARE(f.child<QLabel>("Label3")->text(), "Version [2.0]");
+        QCOMPARE(f.child<QLabel>("lblSpaceFill")->text(), "Version 2.0.23 [August 28,2001]");
+        QCOMPARE(f.main()->minimumSize(), QSize(608, 449));
+        QCOMPARE(f.main()->windowTitle(), " Quillet");
+
+        const QString install = f.t.root("Install");
+        QCOMPARE(f.t.settings.ReadValue(install, "Path"), f.t.state.installFolder);
+        QCOMPARE(f.t.settings.ReadValue(install, "File"), "tst_mainwindow");
+        QCOMPARE(f.t.settings.ReadValue(install, "Version0"), "2");
+        QCOMPARE(f.t.settings.ReadValue(install, "Version1"), "0");
+        QCOMPARE(f.t.settings.ReadValue(install, "Version2"), "23");
+    }
+
+    void newUser_defaultsAreWrittenBeforeThePreferencesAreRead()
+    {
+        MainFixture f;
+        QCOMPARE(f.t.settings.ReadValue(f.t.root("ann\\Options"), "CloseWarning"), "0");
+        QCOMPARE(f.t.settings.ReadValue(f.t.root("ann\\Options"), "Font"), "Comic Sans MS");
+        QVERIFY(f.t.state.warnings.showWarnings);
+        QVERIFY(f.t.state.warnings.saveWarning);
+        QVERIFY(!f.t.state.warnings.closeWarning);
+        QVERIFY(f.t.state.warnings.logWarning);
+        QCOMPARE(f.t.state.defaultFont, "Comic Sans MS");
+        QCOMPARE(f.page()->SelFontName(), std::optional<QString>("Comic Sans MS"));
+    }
+
+    void quit_asksWhatTheWarningsAskFor_data()
+    {
+        QTest::addColumn<bool>("show");
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<bool>("close");
+        QTest::addColumn<QList<MessageAnswer>>("answers");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        const QList<MessageAnswer> yes{MessageAnswer::Yes, MessageAnswer::Yes};
+        for (int flags = 0; flags < 8; ++flags) {
+            const bool show = flags & 1, save = flags & 2, close = flags & 4;
+            QStringList asked;
+            if (show && close)
+                asked << kQuitQuestion;
+            if (show && save)
+                asked << kSaveQuestion;
+            QTest::addRow("show %d save %d close %d, all yes", show, save, close)
+                << show << save << close << yes << asked << true << (show && save);
+        }
+        QTest::newRow("no at the quit question")
+            << true << true << true << QList<MessageAnswer>{MessageAnswer::No}
+            << QStringList{kQuitQuestion} << false << false;
+        QTest::newRow("cancel at the save question")
+            << true << true << false << QList<MessageAnswer>{MessageAnswer::Cancel}
+            << QStringList{kSaveQuestion} << false << false;
+        QTest::newRow("no at the save question")
+            << true << true << false << QList<MessageAnswer>{MessageAnswer::No}
+            << QStringList{kSaveQuestion} << true << false;
+    }
+    void quit_asksWhatTheWarningsAskFor()
+    {
+        QFETCH(bool, show);
+        QFETCH(bool, save);
+        QFETCH(bool, close);
+        QFETCH(QList<MessageAnswer>, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
+        MainFixture f;
+        f.setWarnings(show, save, close, true);
+        f.makeDirty();
+        f.calendar()->setValue(QDate(2001, 8, 20)); // the save goes to the shown date all the same
+        f.main()->move(30, 40);
+        f.t.dialogs.answers.append(answers);
+
+        QCOMPARE(f.main()->close(), closed);
+
+        QCOMPARE(texts(f.t.dialogs), asked);
+        for (const auto& message : f.t.dialogs.messages) {
+            QCOMPARE(message.title, "quillet");
+            QCOMPARE(message.icon, MessageIcon::None);
+            QCOMPARE(message.buttons, message.text == kSaveQuestion ? MessageButtons::YesNoCancel
+                                                                    : MessageButtons::YesNo);
+        }
+        QCOMPARE(QFileInfo::exists(f.main()->pageStore().pageFilePath(kToday)), saved);
+        // The metrics are stored before any question, also when the quit is called off.
+        QCOMPARE(f.t.settings.ReadValue(f.t.root("ann\\Metrics"), "Left"), "450");
+        QCOMPARE(f.t.settings.ReadValue(f.t.root("ann\\Metrics"), "Window State"), "0");
+        QCOMPARE(f.t.help.closeAllCalls, closed ? 1 : 0);
+        if (closed)
+            QTRY_VERIFY(f.windows.programEnded());
+        else
+            QVERIFY(f.main()->isVisible());
+    }
+
+    void logOff_asksOnlyTheLogOffAndSaveQuestions_data()
+    {
+        QTest::addColumn<bool>("show");
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<bool>("logOff");
+        QTest::addColumn<QList<MessageAnswer>>("answers");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<bool>("loggedOff");
+        const QList<MessageAnswer> yes{MessageAnswer::Yes, MessageAnswer::Yes};
+        for (int flags = 0; flags < 8; ++flags) {
+            const bool show = flags & 1, save = flags & 2, logOff = flags & 4;
+            QStringList asked;
+            if (show && logOff)
+                asked << kLogOffQuestion;
+            if (show && save)
+                asked << kSaveQuestion;
+            QTest::addRow("show %d save %d logoff %d, all yes", show, save, logOff)
+                << show << save << logOff << yes << asked << true;
+        }
+        QTest::newRow("no at the log-off question")
+            << true << true << true << QList<MessageAnswer>{MessageAnswer::No}
+            << QStringList{kLogOffQuestion} << false;
+        QTest::newRow("cancel at the save question")
+            << true << true << true
+            << QList<MessageAnswer>{MessageAnswer::Yes, MessageAnswer::Cancel}
+            << QStringList{kLogOffQuestion, kSaveQuestion} << false;
+    }
+    void logOff_asksOnlyTheLogOffAndSaveQuestions()
+    {
+        QFETCH(bool, show);
+        QFETCH(bool, save);
+        QFETCH(bool, logOff);
+        QFETCH(QList<MessageAnswer>, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(bool, loggedOff);
+        MainFixture f;
+        f.setWarnings(show, save, /*close*/ true, logOff);
+        f.makeDirty();
+        f.t.dialogs.answers.append(answers);
+
+        f.main()->LogOff();
+
+        QCOMPARE(texts(f.t.dialogs), asked);
+        if (!asked.isEmpty() && asked.first() == kLogOffQuestion)
+            QCOMPARE(f.t.dialogs.messages.first().title, "Log off?");
+        QCOMPARE(f.windows.isLoaded(WindowId::Main), !loggedOff);
+        QCOMPARE(f.windows.isLoaded(WindowId::Login), loggedOff);
+        QVERIFY(!f.windows.programEnded());
+        QCOMPARE(f.t.state.currentUser, "ann");
+    }
+
+    void goToDate_dirtyPage_asksOnce_yesSavesTheShownDate()
+    {
+        MainFixture f(false);
+        f.setWarnings(true, true, false, false);
+        f.makeDirty("written on the fifth");
+        f.clickDay(QDate(2001, 8, 9));
+        QCOMPARE(texts(f.t.dialogs), QStringList{kSaveQuestion});
+        QCOMPARE(f.t.dialogs.messages.first().buttons, MessageButtons::YesNo);
+        QVERIFY(QFileInfo::exists(f.main()->pageStore().pageFilePath(kToday)));
+        QCOMPARE(f.main()->pageStore().shownDate(), QDate(2001, 8, 9));
+        QCOMPARE(f.page()->Text(), QString());
+        f.clickDay(kToday);
+        QCOMPARE(f.page()->Text(), "written on the fifth");
+    }
+
+    void go_dirtyPageAnsweredNo_asksTwice()
+    {
+        MainFixture f(false);
+        f.setWarnings(true, true, false, false);
+        f.makeDirty();
+        f.t.dialogs.answers << MessageAnswer::No << MessageAnswer::No;
+        f.history()->setCurrentText("August 20, 2001");
+        QTest::keyClick(f.history()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(texts(f.t.dialogs), (QStringList{kSaveQuestion, kSaveQuestion}));
+        QCOMPARE(f.main()->pageStore().shownDate(), QDate(2001, 8, 20));
+        QCOMPARE(f.page()->Text(), QString());
+    }
+
+    void go_readsTheUsualDateForms_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("history form") << "December 05, 2001" << QDate(2001, 12, 5);
+        QTest::newRow("caption form") << "Dec 5, 2001" << QDate(2001, 12, 5);
+        QTest::newRow("ISO") << "2001-12-05" << QDate(2001, 12, 5);
+        QTest::newRow("short date") << "12/5/01" << QDate(2001, 12, 5);
+        QTest::newRow("not a date") << "next tuesday" << kToday;
+        QTest::newRow("empty") << "" << kToday;
+    }
+    void go_readsTheUsualDateForms()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QDate, date);
+        MainFixture f(false);
+        f.history()->setCurrentText(typed);
+        f.child<QPushButton>("cmdGo")->click();
+        QCOMPARE(f.main()->pageStore().shownDate(), date);
+        QVERIFY(f.t.dialogs.messages.isEmpty());
+    }
+
+    void history_keepsTheSixteenNewest()
+    {
+        MainFixture f(false);
+        for (int day = 1; day <= 17; ++day)
+            f.clickDay(QDate(2002, 1, day));
+        QCOMPARE(f.history()->count(), 16);
+        QCOMPARE(f.history()->itemText(0), "January 17, 2002");
+        QCOMPARE(f.history()->itemText(15), "January 02, 2002");
+        f.clickDay(QDate(2002, 1, 9));
+        QCOMPARE(f.history()->itemText(0), "January 17, 2002");
+        QCOMPARE(f.history()->currentText(), "January 09, 2002");
+    }
+
+    void refusedPage_changesTheShownDateOnly()
+    {
+        MainFixture f(false);
+        const QDate theirs(2001, 8, 7);
+        const QString path = f.main()->pageStore().pageFilePath(theirs);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(PageFileBytesOfBob());
+        file.close();
+
+        f.clickDay(theirs);
+        QCOMPARE(texts(f.t.dialogs), QStringList{"Sorry! This page belongs to another user!"});
+        QCOMPARE(f.main()->pageStore().shownDate(), theirs);
+        QCOMPARE(f.history()->count(), 1);
+        QCOMPARE(f.child<QLabel>("Label5")->text(), "Aug 05, 2001");
+
+        // The emptied editor is no page of ours: leaving it asks nothing and saves nothing.
+        f.setWarnings(true, true, false, false);
+        f.clickDay(kToday);
+        QCOMPARE(f.t.dialogs.messages.size(), 1);
+        QVERIFY(!f.main()->pageStore().shownPageRefused());
+    }
+
+private:
+    static QByteArray PageFileBytesOfBob();
+};
+
+#include "startup/scrambler.h"
+
+QByteArray MainWindowTest::PageFileBytesOfBob()
+{
+    return Scramble("{\\rtf1 bob's day}", BELKA) + "$SACRM$" + Scramble("bob", DORN) + "$ENC$";
+}
+
+QUILLET_TEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
