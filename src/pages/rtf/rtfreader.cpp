@@ -29,6 +29,7 @@ constexpr qsizetype kMaxFontNameLength = 256;
 constexpr int kMaxFallbackLength = 16;
 constexpr int kMaxHalfPoints = 3276; // 1638 pt, as much as a word processor offers
 constexpr int kDefaultCodePage = 1252;
+constexpr size_t kMaxFormats = 64;
 
 enum class Keyword : quint8 {
     Skip,
@@ -352,9 +353,22 @@ CodePage makeCodePage(int number)
         QStringDecoder decoder(name.constData(), QStringConverter::Flag::Stateless);
         const char byte = char(0x80 + i);
         const QString decoded = decoder(QByteArrayView(&byte, 1));
-        page.upperHalf[i] = decoded.size() == 1 ? decoded.at(0).unicode() : char16_t(0xFFFD);
+        // Some decoders give a control character for bytes their page leaves undefined.
+        page.upperHalf[i] = decoded.size() == 1 && decoded.at(0).unicode() >= 0x20
+                                ? decoded.at(0).unicode()
+                                : char16_t(QChar::ReplacementCharacter);
     }
     return page;
+}
+
+// Decoders may give characters that would make structure the reader did not read, or that
+// the writer could not write back.
+void removeControls(QString& text, bool keepTabs)
+{
+    text.removeIf([keepTabs](QChar c) {
+        return c == QChar::ParagraphSeparator || c == QChar::ObjectReplacementCharacter ||
+               (c.unicode() < 0x20 && !(keepTabs && c == u'\t'));
+    });
 }
 
 struct Font {
@@ -411,12 +425,15 @@ private:
     void textByte(char byte);
     void appendBytes(const char* begin, qsizetype length);
     void appendCharacter(char32_t character);
-    bool prepareRun();
+    void startRun(const CharState& chars);
+    bool prepareText();
     void settleSurrogate();
     void decodePending();
     void flushRun();
-    void ensureBlock();
-    void finishBlock(const GroupState& state);
+    void openPendingBlock();
+    void endParagraph(const GroupState& state);
+    static QTextBlockFormat blockFormat(Qt::Alignment alignment);
+    static CharState markChars(const GroupState& state);
     void paragraphBreak();
 
     void commitFont();
@@ -453,21 +470,21 @@ private:
     std::array<int, 3> m_color{};
     bool m_colorGiven = false;
 
-    // The run of text with one format, not yet in the document.
+    // The text with one format not yet in the document; it may span paragraphs.
     QString m_run;
     QByteArray m_pendingBytes;
     CharState m_runChars;
     const CodePage* m_runCodePage = nullptr;
     char16_t m_highSurrogate = 0;
 
-    CharState m_formatChars;
-    QTextCharFormat m_format;
-    bool m_formatValid = false;
+    // Formats made so far: a page uses few, and building one costs more than finding it.
+    std::vector<std::pair<CharState, QTextCharFormat>> m_formats;
 
     // The state as the document's group closed: an unterminated last paragraph ends there.
     GroupState m_finalState;
     bool m_documentClosed = false;
 
+    Qt::Alignment m_blockAlignment = {}; // the alignment the last paragraph in the document has
     bool m_pendingBreak = false;
     bool m_blockHasText = false;
 };
@@ -518,10 +535,16 @@ void Parser::run()
             break;
         }
     }
-    flushRun();
     // A last paragraph without \par still counts; an empty one after the last \par does not.
-    if (!m_pendingBreak)
-        finishBlock(m_documentClosed ? m_finalState : m_state);
+    if (!m_pendingBreak) {
+        const GroupState& state = m_documentClosed ? m_finalState : m_state;
+        if (!m_blockHasText) {
+            flushRun();
+            m_cursor.setBlockCharFormat(charFormat(markChars(state)));
+        }
+        endParagraph(state);
+    }
+    flushRun();
     m_cursor.endEditBlock();
 }
 
@@ -898,23 +921,29 @@ int Parser::codePageOfFont(int font) const
     return it != m_fonts.cend() && it->codePage != 0 ? it->codePage : m_documentCodePage;
 }
 
-// Starts a new run when the format changed; false when the text is hidden.
-bool Parser::prepareRun()
+void Parser::startRun(const CharState& chars)
 {
-    const CharState& chars = m_state.chars;
-    if (chars.hidden)
-        return false;
     if (m_runCodePage && chars == m_runChars)
-        return true;
+        return;
     flushRun();
     m_runChars = chars;
     m_runCodePage = &codePage(codePageOfFont(chars.font));
+}
+
+// Readies the run for text in the current format; false when that text is hidden.
+bool Parser::prepareText()
+{
+    if (m_state.chars.hidden)
+        return false;
+    startRun(m_state.chars);
+    openPendingBlock();
+    m_blockHasText = true;
     return true;
 }
 
 void Parser::appendBytes(const char* begin, qsizetype length)
 {
-    if (!prepareRun())
+    if (!prepareText())
         return;
     settleSurrogate();
     if (m_runCodePage->multiByte) {
@@ -936,7 +965,13 @@ void Parser::appendBytes(const char* begin, qsizetype length)
 
 void Parser::appendCharacter(char32_t character)
 {
-    if (m_state.destination != Destination::Text || !prepareRun())
+    if (m_state.destination != Destination::Text)
+        return;
+    // Block and object separators would make structure the reader did not read.
+    if ((character < 0x20 && character != U'\t') || character == 0x7F ||
+        character == QChar::ParagraphSeparator || character == QChar::ObjectReplacementCharacter)
+        return;
+    if (!prepareText())
         return;
     if (QChar::isLowSurrogate(character) && m_highSurrogate) {
         m_run.append(QChar(m_highSurrogate));
@@ -948,17 +983,9 @@ void Parser::appendCharacter(char32_t character)
     decodePending();
     if (QChar::isHighSurrogate(character)) {
         m_highSurrogate = char16_t(character);
-        return;
-    }
-    if (QChar::isLowSurrogate(character)) {
+    } else if (QChar::isLowSurrogate(character)) {
         m_run.append(QChar::ReplacementCharacter);
-        return;
-    }
-    // Block and object separators would make structure the reader did not read.
-    if ((character < 0x20 && character != U'\t') || character == 0x7F ||
-        character == QChar::ParagraphSeparator || character == QChar::ObjectReplacementCharacter)
-        return;
-    if (character > 0xFFFF) {
+    } else if (character > 0xFFFF) {
         m_run.append(QChar(QChar::highSurrogate(character)));
         m_run.append(QChar(QChar::lowSurrogate(character)));
     } else {
@@ -982,63 +1009,84 @@ void Parser::decodePending()
     QStringDecoder decoder(m_runCodePage->decoderName.constData(),
                            QStringConverter::Flag::Stateless);
     QString decoded = decoder(m_pendingBytes);
-    decoded.removeIf([](QChar c) {
-        return c == QChar::ParagraphSeparator || c == QChar::ObjectReplacementCharacter ||
-               (c.unicode() < 0x20 && c != u'\t');
-    });
+    removeControls(decoded, true);
     m_run.append(decoded);
     m_pendingBytes.clear();
 }
 
+// One insertion per run, paragraph separators and all: QTextDocument spends far more on each
+// insertion than on each character.
 void Parser::flushRun()
 {
     settleSurrogate();
     decodePending();
     if (m_run.isEmpty())
         return;
-    ensureBlock();
     m_cursor.insertText(m_run, charFormat(m_runChars));
     m_run.resize(0);
-    m_blockHasText = true;
 }
 
 // Paragraph breaks wait for what follows, so that a final \par opens no empty paragraph.
-void Parser::ensureBlock()
+void Parser::openPendingBlock()
 {
     if (!m_pendingBreak)
         return;
-    m_cursor.insertBlock();
+    settleSurrogate();
+    decodePending();
+    m_run.append(QChar::ParagraphSeparator);
     m_pendingBreak = false;
     m_blockHasText = false;
 }
 
-void Parser::finishBlock(const GroupState& state)
+QTextBlockFormat Parser::blockFormat(Qt::Alignment alignment)
 {
     QTextBlockFormat format;
-    if (state.alignment)
-        format.setAlignment(state.alignment);
-    m_cursor.setBlockFormat(format);
-    // An empty paragraph keeps the format of its mark, so that its height survives.
-    if (!m_blockHasText)
-        m_cursor.setBlockCharFormat(state.chars.hidden ? QTextCharFormat()
-                                                       : charFormat(state.chars));
+    if (alignment)
+        format.setAlignment(alignment);
+    return format;
+}
+
+// New paragraphs take the alignment of the one before, so only a change costs an insertion.
+void Parser::endParagraph(const GroupState& state)
+{
+    if (state.alignment == m_blockAlignment)
+        return;
+    flushRun();
+    m_cursor.setBlockFormat(blockFormat(state.alignment));
+    m_blockAlignment = state.alignment;
+}
+
+// An empty paragraph keeps the format of its mark, so that its height survives.
+CharState Parser::markChars(const GroupState& state)
+{
+    return state.chars.hidden ? CharState{} : state.chars;
 }
 
 void Parser::paragraphBreak()
 {
     if (m_state.destination != Destination::Text)
         return;
-    flushRun();
-    ensureBlock();
-    finishBlock(m_state);
+    if (m_pendingBreak) {
+        startRun(markChars(m_state));
+        openPendingBlock();
+    } else if (!m_blockHasText) {
+        // The first paragraph, which no separator opened.
+        flushRun();
+        m_cursor.setBlockCharFormat(charFormat(markChars(m_state)));
+    }
+    endParagraph(m_state);
     m_documentClosed = false;
     m_pendingBreak = true;
 }
 
 QTextCharFormat Parser::charFormat(const CharState& chars)
 {
-    if (m_formatValid && chars == m_formatChars)
-        return m_format;
+    for (const auto& [made, format] : m_formats) {
+        if (made == chars)
+            return format;
+    }
+    if (m_formats.size() >= kMaxFormats)
+        m_formats.clear();
     QTextCharFormat format;
     if (chars.explicitFont) {
         const auto font = m_fonts.constFind(chars.font);
@@ -1064,9 +1112,7 @@ QTextCharFormat Parser::charFormat(const CharState& chars)
     if (chars.vertical != 0)
         format.setVerticalAlignment(chars.vertical == 1 ? QTextCharFormat::AlignSuperScript
                                                         : QTextCharFormat::AlignSubScript);
-    m_formatChars = chars;
-    m_format = format;
-    m_formatValid = true;
+    m_formats.emplace_back(chars, format);
     return format;
 }
 
@@ -1080,6 +1126,7 @@ QString Parser::decodeFontBytes()
     if (page.multiByte) {
         decoded = QStringDecoder(page.decoderName.constData(),
                                  QStringConverter::Flag::Stateless)(m_fontNameBytes);
+        removeControls(decoded, false);
     } else {
         for (const char byte : std::as_const(m_fontNameBytes))
             decoded.append(uchar(byte) < 0x80 ? QChar(char16_t(byte))
@@ -1108,7 +1155,7 @@ void Parser::commitFont()
     m_fontEntry = -1;
     m_fontEntryCodePage = 0;
     // Text already gathered keeps the code page it was read with.
-    m_formatValid = false;
+    m_formats.clear();
 }
 
 void Parser::commitColor()
@@ -1116,7 +1163,7 @@ void Parser::commitColor()
     m_colors.append(m_colorGiven ? QColor(m_color[0], m_color[1], m_color[2]) : QColor());
     m_color = {};
     m_colorGiven = false;
-    m_formatValid = false;
+    m_formats.clear();
 }
 
 } // namespace

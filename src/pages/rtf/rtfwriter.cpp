@@ -53,6 +53,7 @@ private:
     void writeBlock(const QTextBlock& block);
     void setFormat(const RunFormat& format);
     void writeText(QStringView text);
+    void writeFontName(QStringView name);
 
     void word(std::string_view name);
     void word(std::string_view name, int parameter);
@@ -80,12 +81,7 @@ QByteArray Writer::write()
     for (qsizetype i = 0; i < m_fonts.size(); ++i) {
         m_body += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
         m_needsDelimiter = false;
-        for (const QChar c : std::as_const(m_fonts.at(i))) {
-            if (c == u';')
-                symbol("'3b"); // a semicolon would end the name
-            else
-                writeText(QStringView(&c, 1));
-        }
+        writeFontName(m_fonts.at(i));
         m_body += ";}";
     }
     m_body += "}\n{\\colortbl ;";
@@ -250,6 +246,26 @@ void Writer::writeText(QStringView text)
                 unicode(unit);
             break;
         }
+    }
+}
+
+// Names take no special characters: whatever is not plain ASCII goes as \u.
+void Writer::writeFontName(QStringView name)
+{
+    for (const QChar c : name) {
+        const char16_t unit = c.unicode();
+        if (unit == u';')
+            symbol("'3b"); // a semicolon would end the name
+        else if (unit == u'\\')
+            symbol("\\");
+        else if (unit == u'{')
+            symbol("{");
+        else if (unit == u'}')
+            symbol("}");
+        else if (unit >= 0x20 && unit < 0x7F)
+            literal(char(unit));
+        else if (unit >= 0x80)
+            unicode(unit);
     }
 }
 

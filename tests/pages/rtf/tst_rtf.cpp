@@ -535,6 +535,31 @@ private slots:
         QCOMPARE(readText(rtf), expected);
     }
 
+    // What the reader makes of any input, the writer writes so that it reads back the same.
+    void rewrite_keepsWhatWasRead_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("soft hyphen in a font name")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f1 \\'ad;}}\\f1 x}") << u"{\u00AD}x"_qs;
+        QTest::newRow("byte its font's code page leaves undefined")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f1\\fcharset128 A\\'ffB;}}\\f1 x}") << u"{AB}x"_qs;
+    }
+    void rewrite_keepsWhatWasRead()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, expected);
+        QTextDocument document;
+        RtfReader::read(rtf, document);
+        QCOMPARE(describe(document), expected);
+
+        const QByteArray written = RtfWriter::write(document);
+        QTextDocument copy;
+        RtfReader::read(written, copy);
+        QCOMPARE(describe(copy), expected);
+        QCOMPARE(RtfWriter::write(copy), written);
+    }
+
     void read_deepGroupsShareTheirParentsState()
     {
         const QByteArray rtf =
