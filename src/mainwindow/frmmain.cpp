@@ -1,7 +1,11 @@
 #include "mainwindow/frmmain.h"
 
+#include "mainwindow/bgrcolour.h"
+#include "mainwindow/colorchooser.h"
 #include "mainwindow/colourblock.h"
+#include "mainwindow/editingcommands.h"
 #include "mainwindow/mainlayout.h"
+#include "mainwindow/pagetoolbar.h"
 #include "pages/clockface.h"
 #include "pages/monthcalendar.h"
 #include "pages/pagenavigation.h"
@@ -16,7 +20,7 @@
 #include "startup/windowhost.h"
 #include "startup/wineffects.h"
 
-#include <QActionGroup>
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -40,43 +44,6 @@ constexpr std::array<quint32, 16> kDesignColours{
     0x020002, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x808080,
     0x000080, 0x008000, 0x808000, 0x800080, 0xC0C0C0, 0x008080, 0x800000, 0xFFFFFF,
 };
-
-QColor fromBgr(quint32 bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-quint32 toBgr(const QColor& colour)
-{
-    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
-
-struct ToolbarEntry {
-    const char* key;
-    const char* caption;
-    const char* toolTip;
-};
-
-// By index from 1; an entry without a key is a separator.
-constexpr std::array<ToolbarEntry, 17> kToolbarEntries{{
-    {"save", "Save", "Save Current Page"},
-    {"delete", "Delete", "Delete Page"},
-    {"print", "Print", "Print current page"},
-    {nullptr, nullptr, nullptr},
-    {"cut", "Cut", "Cut to clipboard"},
-    {"copy", "Copy", "Copy to clipboard"},
-    {"paste", "Paste", "Paste from clipboard"},
-    {nullptr, nullptr, nullptr},
-    {"bold", "Bold", "Bold"},
-    {"italics", "Italics", "Italicize"},
-    {"underline", nullptr, "underline"},
-    {nullptr, nullptr, nullptr},
-    {"left", nullptr, "Align left"},
-    {"center", nullptr, "Align Center"},
-    {"right", nullptr, "Align Right"},
-    {nullptr, nullptr, nullptr},
-    {"help", "Help", "S-O-S - Help!!"},
-}};
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
@@ -111,7 +78,9 @@ frmMain::~frmMain() = default;
 
 void frmMain::createControls()
 {
-    createToolbar();
+    Toolbar = new PageToolbar(this);
+    // Printing arrives with the print preview.
+    Toolbar->button(QStringLiteral("print"))->setEnabled(false);
 
     cmbFntName = new QFontComboBox(this);
     cmbFntName->setObjectName(QStringLiteral("cmbFntName"));
@@ -186,7 +155,7 @@ void frmMain::createControls()
     lblSpaceFill->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (int index = 0; index < 16; ++index)
         colBlocks[size_t(index)] =
-            new ColourBlock(index, fromBgr(kDesignColours[size_t(index)]), picMain);
+            new ColourBlock(index, FromBgr(kDesignColours[size_t(index)]), picMain);
 
     m_store = std::make_unique<PageStore>(m_context, *page, *Calender);
     m_navigation = std::make_unique<PageNavigation>(m_context, *m_store, *page, *Calender,
@@ -194,41 +163,23 @@ void frmMain::createControls()
     m_quotes = std::make_unique<Quotes>(m_context.random);
     connect(m_quotes.get(), &Quotes::quoteShown, Label2, &QLabel::setText);
     connect(cmdGo, &QPushButton::clicked, m_navigation.get(), &PageNavigation::Go);
+    m_commands = std::make_unique<EditingCommands>(m_context, *m_store, *page, *Toolbar,
+                                                   *cmbFntName, *cmbFntSize);
     connect(m_navigation.get(), &PageNavigation::selectionFormatChanged, this,
-            &frmMain::updateCombos);
+            [this](bool selectionMoved) {
+                m_commands->updateCombos();
+                if (selectionMoved)
+                    m_commands->updateToolbar();
+            });
+    for (ColourBlock* block : colBlocks) {
+        connect(block, &ColourBlock::clicked, this,
+                [this, block] { m_commands->colBlocks_Click(block->colour()); });
+        connect(block, &ColourBlock::doubleClicked, this, &frmMain::colBlocks_DblClick);
+    }
+    connect(cmdBookList, &QPushButton::toggled, this, &frmMain::cmdBookList_Click);
     Label1->installEventFilter(this);
 
     placeControls();
-}
-
-void frmMain::createToolbar()
-{
-    Toolbar = new QToolBar(this);
-    Toolbar->setObjectName(QStringLiteral("Toolbar"));
-    Toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto* alignment = new QActionGroup(Toolbar);
-    for (size_t i = 0; i < kToolbarEntries.size(); ++i) {
-        const ToolbarEntry& entry = kToolbarEntries[i];
-        if (!entry.key) {
-            Toolbar->addSeparator()->setProperty("index", int(i + 1));
-            continue;
-        }
-        QAction* action = Toolbar->addAction(entry.caption ? QString::fromLatin1(entry.caption)
-                                                           : QString::fromLatin1(entry.toolTip));
-        action->setObjectName(QLatin1String(entry.key));
-        action->setData(QLatin1String(entry.key));
-        action->setProperty("index", int(i + 1));
-        action->setToolTip(QLatin1String(entry.toolTip));
-        const QString key = QLatin1String(entry.key);
-        if (key == QLatin1String("bold") || key == QLatin1String("italics") ||
-            key == QLatin1String("underline"))
-            action->setCheckable(true);
-        if (key == QLatin1String("left") || key == QLatin1String("center") ||
-            key == QLatin1String("right")) {
-            action->setCheckable(true);
-            alignment->addAction(action);
-        }
-    }
 }
 
 void frmMain::placeControls()
@@ -317,7 +268,7 @@ void frmMain::InitMainWindow()
     const QDate today = m_context.time.now().date();
     Calender->setValue(today);
     m_store->SetPageText(Calender->Value());
-    updateCombos();
+    m_commands->updateCombos();
     m_quotes->LoadQuotes(m_context.state.installFile(QStringLiteral("quotes.txt")));
     recordInstallation();
     m_store->MarkPageDays();
@@ -366,17 +317,20 @@ void frmMain::showWelcomeIfTodayIsEmpty()
     m_welcomePage.clear();
 }
 
-void frmMain::updateCombos()
+void frmMain::colBlocks_DblClick(int index)
 {
-    if (const std::optional<qreal> size = page->SelFontSize()) {
-        cmbFntSize->setCurrentText(QString::number(*size));
-        if (const std::optional<QString> name = page->SelFontName())
-            cmbFntName->setCurrentText(*name);
-        else
-            cmbFntSize->setCurrentText(QString());
-    } else {
-        cmbFntSize->setCurrentText(QString());
-    }
+    ColourBlock* block = colBlocks[size_t(index)];
+    if (const std::optional<QColor> chosen =
+            ShowColor(m_context, this, block->colour(), false, true))
+        block->setColour(*chosen);
+}
+
+void frmMain::cmdBookList_Click(bool pressed)
+{
+    lstBookMark->setVisible(pressed);
+    if (pressed)
+        lstBookMark->setFocus();
+    Form_Resize();
 }
 
 bool frmMain::Form_Unload()
@@ -462,7 +416,7 @@ void frmMain::SaveWindowMetrics()
     const QString colours = m_preferences.userKey(QStringLiteral("Custom Colors"));
     for (const ColourBlock* block : colBlocks) {
         settings.WriteValue(colours, QStringLiteral("COLOR%1").arg(block->index()),
-                            QString::number(qint32(toBgr(block->colour()))));
+                            QString::number(qint32(ToBgr(block->colour()))));
     }
 }
 
@@ -520,7 +474,7 @@ void frmMain::setWindowMetric(Metric metric, double twips)
 void frmMain::setColourBlock(int index, quint32 colour)
 {
     if (index >= 0 && index < int(colBlocks.size()))
-        colBlocks[size_t(index)]->setColour(fromBgr(colour));
+        colBlocks[size_t(index)]->setColour(FromBgr(colour));
 }
 
 } // namespace Quillet

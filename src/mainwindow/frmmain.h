@@ -15,12 +15,13 @@ class QFrame;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QToolBar;
 
 namespace Quillet {
 
 class ClockFace;
 class ColourBlock;
+class EditingCommands;
+class PageToolbar;
 class MonthCalendar;
 class PageNavigation;
 class PageStore;
@@ -48,7 +49,8 @@ public:
     void SaveWindowMetrics();
     void LogOff();
     void Form_Resize();
-    void updateCombos();
+    void colBlocks_DblClick(int index);
+    void cmdBookList_Click(bool pressed);
 
     PageStore& pageStore() { return *m_store; }
     PageNavigation& navigation() { return *m_navigation; }
@@ -70,7 +72,6 @@ protected:
 
 private:
     void createControls();
-    void createToolbar();
     void placeControls();
     void showWelcomeIfTodayIsEmpty();
     void recordInstallation();
@@ -82,7 +83,7 @@ private:
     QString m_skinPath;
     QString m_welcomePage;
 
-    QToolBar* Toolbar = nullptr;
+    PageToolbar* Toolbar = nullptr;
     QFontComboBox* cmbFntName = nullptr;
     QComboBox* cmbFntSize = nullptr;
     MonthCalendar* Calender = nullptr;
@@ -107,6 +108,7 @@ private:
     std::unique_ptr<PageStore> m_store;
     std::unique_ptr<PageNavigation> m_navigation;
     std::unique_ptr<Quotes> m_quotes;
+    std::unique_ptr<EditingCommands> m_commands;
 };
 
 } // namespace Quillet

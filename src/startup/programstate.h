@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <optional>
 
 namespace Quillet {
@@ -39,6 +40,8 @@ struct ProgramState {
 
     WarningFlags warnings;
     QString defaultFont;
+    // The colour chooser's custom colours, 0x00BBGGRR, one table for the whole run.
+    std::array<quint32, 16> customColours{};
 
     // A file of the installation folder: installFile("quotes.txt").
     QString installFile(const QString& name) const

@@ -1,0 +1,44 @@
+#include "mainwindow/colorchooser.h"
+
+#include "mainwindow/bgrcolour.h"
+#include "platform/dialogs.h"
+#include "startup/appsettingsstore.h"
+#include "startup/numbers.h"
+#include "startup/programstate.h"
+
+namespace Quillet {
+namespace {
+
+const QString kApplication = QStringLiteral("Quillet 2");
+const QString kSection = QStringLiteral("Custom Colors");
+constexpr quint32 kWhite = 0xFFFFFF;
+
+} // namespace
+
+std::optional<QColor> ShowColor(AppContext& context, QWidget* owner, const QColor& colour,
+                                bool fullOpen, bool loadCustom)
+{
+    auto& table = context.state.customColours;
+    if (loadCustom) {
+        for (size_t i = 0; i < table.size(); ++i) {
+            const QString stored =
+                context.appSettings.readSetting(kApplication, kSection, QString::number(i));
+            table[i] = stored.isEmpty() ? kWhite : quint32(qint64(LeadingNumber(stored)));
+        }
+    }
+    QList<QColor> custom;
+    for (const quint32 entry : table)
+        custom << FromBgr(entry);
+
+    const std::optional<QColor> chosen =
+        context.dialogs.chooseColor(owner, colour, fullOpen, custom);
+
+    for (size_t i = 0; i < table.size() && i < size_t(custom.size()); ++i) {
+        table[i] = ToBgr(custom.at(qsizetype(i)));
+        context.appSettings.saveSetting(kApplication, kSection, QString::number(i),
+                                        QString::number(table[i]));
+    }
+    return chosen;
+}
+
+} // namespace Quillet

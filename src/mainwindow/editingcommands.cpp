@@ -1,0 +1,129 @@
+#include "mainwindow/editingcommands.h"
+
+#include "mainwindow/pagetoolbar.h"
+#include "pages/pagestore.h"
+#include "pages/richtextbox.h"
+#include "platform/helpviewer.h"
+#include "startup/programstate.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFontComboBox>
+
+namespace Quillet {
+namespace {
+
+enum Button { kBold = 9, kItalics = 10, kUnderline = 11, kLeft = 13, kCenter = 14, kRight = 15 };
+
+int buttonForAlignment(int alignment)
+{
+    switch (alignment) {
+    case RichTextBox::AlignCenter:
+        return kCenter;
+    case RichTextBox::AlignRight:
+        return kRight;
+    default:
+        return kLeft;
+    }
+}
+
+} // namespace
+
+EditingCommands::EditingCommands(AppContext& context, PageStore& store, RichTextBox& page,
+                                 PageToolbar& toolbar, QFontComboBox& fontNames,
+                                 QComboBox& fontSizes)
+    : m_context(context), m_store(store), m_page(page), m_toolbar(toolbar), m_fontNames(fontNames),
+      m_fontSizes(fontSizes)
+{
+    connect(&m_toolbar, &PageToolbar::ButtonClick, this, &EditingCommands::Toolbar_ButtonClick);
+    connect(&m_fontNames, &QComboBox::activated, this, &EditingCommands::cmbFntName_Click);
+    connect(&m_fontSizes, &QComboBox::activated, this, &EditingCommands::cmbFntSize_Click);
+}
+
+void EditingCommands::Toolbar_ButtonClick(int index, const QString& key)
+{
+    Q_UNUSED(index)
+    // The toggles have already changed their pressed state with the click itself.
+    if (key == QLatin1String("save"))
+        m_store.SavePage();
+    else if (key == QLatin1String("delete"))
+        m_store.DeletePage();
+    else if (key == QLatin1String("help"))
+        m_context.help.displayTopic(m_page.window(),
+                                    m_context.state.installFile(QStringLiteral("Quillet.chm")));
+    else if (key == QLatin1String("cut"))
+        m_page.cut();
+    else if (key == QLatin1String("copy"))
+        m_page.copy();
+    else if (key == QLatin1String("paste"))
+        m_page.paste();
+    else if (key == QLatin1String("bold"))
+        m_page.setSelBold(m_toolbar.pressed(kBold));
+    else if (key == QLatin1String("italics"))
+        m_page.setSelItalic(m_toolbar.pressed(kItalics));
+    else if (key == QLatin1String("underline"))
+        m_page.setSelUnderline(m_toolbar.pressed(kUnderline));
+    else if (key == QLatin1String("left"))
+        pressAlignment(RichTextBox::AlignLeft);
+    else if (key == QLatin1String("right"))
+        pressAlignment(RichTextBox::AlignRight);
+    else if (key == QLatin1String("center"))
+        pressAlignment(RichTextBox::AlignCenter);
+}
+
+void EditingCommands::pressAlignment(int alignment)
+{
+    m_page.setSelAlignment(alignment);
+    // The three alignment buttons are one group: exactly the chosen one stays pressed.
+    for (const int button : {kLeft, kCenter, kRight})
+        m_toolbar.setPressed(button, button == buttonForAlignment(alignment));
+}
+
+void EditingCommands::cmbFntName_Click(int entry)
+{
+    m_page.setSelFontName(m_fontNames.itemText(entry));
+    m_page.setFocus();
+}
+
+void EditingCommands::cmbFntSize_Click(int entry)
+{
+    bool isNumber = false;
+    const double size = m_fontSizes.itemText(entry).toDouble(&isNumber);
+    if (isNumber)
+        m_page.setSelFontSize(size);
+    m_page.setFocus();
+}
+
+void EditingCommands::colBlocks_Click(const QColor& colour)
+{
+    m_page.setSelColor(colour);
+    m_page.setFocus();
+}
+
+void EditingCommands::updateCombos()
+{
+    // A mixed size empties the size box; a mixed font empties it too and leaves the name.
+    const std::optional<qreal> size = m_page.SelFontSize();
+    const std::optional<QString> name = size ? m_page.SelFontName() : std::nullopt;
+    if (size && name) {
+        m_fontSizes.setCurrentText(QString::number(*size));
+        m_fontNames.setCurrentText(*name);
+    } else {
+        m_fontSizes.setCurrentText(QString());
+    }
+}
+
+void EditingCommands::updateToolbar()
+{
+    for (const int button : {kLeft, kCenter, kRight})
+        m_toolbar.setPressed(button, false);
+    m_toolbar.setPressed(buttonForAlignment(m_page.SelAlignment().value_or(0)), true);
+    if (const std::optional<bool> bold = m_page.SelBold())
+        m_toolbar.setPressed(kBold, *bold);
+    if (const std::optional<bool> italic = m_page.SelItalic())
+        m_toolbar.setPressed(kItalics, *italic);
+    if (const std::optional<bool> underline = m_page.SelUnderline())
+        m_toolbar.setPressed(kUnderline, *underline);
+}
+
+} // namespace Quillet

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "startup/appcontext.h"
+
+#include <QObject>
+
+class QColor;
+class QComboBox;
+class QFontComboBox;
+
+namespace Quillet {
+
+class PageStore;
+class PageToolbar;
+class RichTextBox;
+
+// The commands around the page editor: the toolbar, the font boxes and the colour blocks act
+// on the selection, and the boxes and buttons follow the selection as it moves.
+class EditingCommands final : public QObject {
+    Q_OBJECT
+public:
+    EditingCommands(AppContext& context, PageStore& store, RichTextBox& page, PageToolbar& toolbar,
+                    QFontComboBox& fontNames, QComboBox& fontSizes);
+
+    void Toolbar_ButtonClick(int index, const QString& key);
+    void cmbFntName_Click(int entry);
+    void cmbFntSize_Click(int entry);
+    void colBlocks_Click(const QColor& colour);
+
+    void updateCombos();
+    void updateToolbar();
+
+private:
+    void pressAlignment(int alignment);
+
+    AppContext& m_context;
+    PageStore& m_store;
+    RichTextBox& m_page;
+    PageToolbar& m_toolbar;
+    QFontComboBox& m_fontNames;
+    QComboBox& m_fontSizes;
+};
+
+} // namespace Quillet
