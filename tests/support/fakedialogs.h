@@ -45,10 +45,12 @@ public:
     }
 
     std::optional<QColor> colorAnswer;
+    QList<QColor> customColorsShown;
     QList<QColor> customColorsAfter;
     std::optional<QColor> chooseColor(QWidget*, const QColor&, bool,
                                       QList<QColor>& customColors) override
     {
+        customColorsShown = customColors;
         if (!customColorsAfter.isEmpty())
             customColors = customColorsAfter;
         return colorAnswer;

@@ -1,0 +1,213 @@
+#include "mainfixture.h"
+#include "mainwindow/colourblock.h"
+#include "mainwindow/pagetoolbar.h"
+#include "testmain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QFontComboBox>
+#include <QTextCursor>
+
+using namespace Quillet;
+
+namespace {
+
+struct EditingFixture : MainFixture {
+    EditingFixture() : MainFixture(false) {}
+
+    PageToolbar* toolbar() const { return child<PageToolbar>("Toolbar"); }
+    void click(const char* key) const { toolbar()->button(QLatin1String(key))->trigger(); }
+    bool pressed(int index) const { return toolbar()->pressed(index); }
+    void select(int start, int length) const
+    {
+        page()->setSelStart(start);
+        page()->setSelLength(length);
+    }
+    QComboBox* sizes() const { return child<QComboBox>("cmbFntSize"); }
+    QComboBox* names() const { return child<QFontComboBox>("cmbFntName"); }
+    ColourBlock* block(int index) const
+    {
+        for (ColourBlock* found : main()->findChildren<ColourBlock*>("colBlocks"))
+            if (found->index() == index)
+                return found;
+        return nullptr;
+    }
+};
+
+} // namespace
+
+class EditingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void toolbar_hasItsEntriesInOrder()
+    {
+        EditingFixture f;
+        const QStringList keys{"save",  "delete", "print", "",        "cut",       "copy",
+                               "paste", "",       "bold",  "italics", "underline", "",
+                               "left",  "center", "right", "",        "help"};
+        for (int index = 1; index <= 17; ++index) {
+            QAction* entry = f.toolbar()->button(index);
+            QCOMPARE(entry->data().toString(), keys[index - 1]);
+            QCOMPARE(entry->isSeparator(), keys[index - 1].isEmpty());
+        }
+        QCOMPARE(f.toolbar()->button(1)->toolTip(), "Save Current Page");
+        QCOMPARE(f.toolbar()->button(10)->text(), "Italics");
+        QCOMPARE(f.toolbar()->button(11)->toolTip(), "underline");
+        QCOMPARE(f.toolbar()->button(17)->toolTip(), "S-O-S - Help!!");
+        QCOMPARE(f.sizes()->toolTip(), "Font Size");
+        QCOMPARE(f.sizes()->count(), 14);
+        QCOMPARE(f.sizes()->itemText(13), "72");
+    }
+
+    void bold_onThenOff_onAPlainSelection()
+    {
+        EditingFixture f;
+        f.page()->setText("one two");
+        f.select(0, 3);
+        f.click("bold");
+        QVERIFY(f.pressed(9));
+        QCOMPARE(f.page()->SelBold(), std::optional<bool>(true));
+        f.click("bold");
+        QVERIFY(!f.pressed(9));
+        QCOMPARE(f.page()->SelBold(), std::optional<bool>(false));
+    }
+
+    void partlyBoldSelection_leavesTheBoldButtonAsItWas()
+    {
+        EditingFixture f;
+        f.page()->setText("one two");
+        f.select(0, 3);
+        f.click("bold");
+        for (const bool before : {true, false}) {
+            f.toolbar()->setPressed(9, before);
+            // One move straight onto a selection that is bold only in part.
+            QTextCursor cursor(f.page()->document());
+            cursor.setPosition(before ? 1 : 2);
+            cursor.setPosition(7, QTextCursor::KeepAnchor);
+            f.page()->setTextCursor(cursor);
+            QCOMPARE(f.page()->SelBold(), std::nullopt);
+            QCOMPARE(f.pressed(9), before);
+        }
+    }
+
+    void selectionInTwoSizes_emptiesTheSizeBox_keepsTheNameBox()
+    {
+        EditingFixture f;
+        f.page()->setText("one two");
+        f.select(0, 3);
+        f.page()->setSelFontSize(14);
+        f.select(4, 1);
+        QCOMPARE(f.sizes()->currentText(), "10");
+        const QString name = f.names()->currentText();
+        f.select(0, 7);
+        QCOMPARE(f.sizes()->currentText(), QString());
+        QCOMPARE(f.names()->currentText(), name);
+    }
+
+    void caretInAnAlignedParagraph_pressesItsButtonOnly_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("button");
+        QTest::newRow("centre") << "center" << 14;
+        QTest::newRow("right") << "right" << 15;
+        QTest::newRow("left") << "left" << 13;
+    }
+    void caretInAnAlignedParagraph_pressesItsButtonOnly()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, button);
+        EditingFixture f;
+        f.page()->setText("first\nsecond");
+        f.select(8, 0);
+        f.toolbar()->button(key)->trigger();
+        f.select(0, 0);
+        QVERIFY(f.pressed(13));
+        f.select(9, 0);
+        for (const int alignment : {13, 14, 15})
+            QCOMPARE(f.pressed(alignment), alignment == button);
+    }
+
+    void cutAndPaste_workWithTheFocusOnTheToolbar()
+    {
+        EditingFixture f;
+        f.main()->activateWindow();
+        f.page()->setText("keep this word");
+        f.select(5, 5);
+        f.toolbar()->setFocus();
+        f.click("cut");
+        QCOMPARE(f.page()->Text(), "keep word");
+        QCOMPARE(QApplication::clipboard()->text(), "this ");
+        f.select(9, 0);
+        f.click("paste");
+        QCOMPARE(f.page()->Text(), "keep wordthis ");
+        f.select(0, 4);
+        f.click("copy");
+        QCOMPARE(QApplication::clipboard()->text(), "keep");
+    }
+
+    void colourBlockClick_coloursTheSelection()
+    {
+        EditingFixture f;
+        f.page()->setText("red word");
+        f.select(0, 3);
+        QTest::mouseClick(f.block(3), Qt::LeftButton);
+        QCOMPARE(f.page()->SelColor(), std::optional<QColor>(QColor(255, 0, 0)));
+    }
+
+    void colourChooser_cancelled_changesNoBlock_butSavesTheCustomColours()
+    {
+        EditingFixture f;
+        f.t.dialogs.colorAnswer = std::nullopt;
+        f.t.dialogs.customColorsAfter = QList<QColor>(16, QColor(0, 0, 255));
+        f.t.dialogs.customColorsAfter[2] = QColor(1, 2, 3);
+        QTest::mouseDClick(f.block(5), Qt::LeftButton);
+        // First use ever: the chooser shows sixteen white custom colours.
+        QCOMPARE(f.t.dialogs.customColorsShown, QList<QColor>(16, Qt::white));
+        QCOMPARE(f.block(5)->colour(), QColor(255, 0, 255));
+        QCOMPARE(f.t.appSettings.readSetting("Quillet 2", "Custom Colors", "0"), "16711680");
+        QCOMPARE(f.t.appSettings.readSetting("Quillet 2", "Custom Colors", "2"), "197121");
+        QCOMPARE(f.t.appSettings.readSetting("Quillet 2", "Custom Colors", "15"), "16711680");
+    }
+
+    void colourChooser_chosen_changesOnlyTheBlock()
+    {
+        EditingFixture f;
+        f.page()->setText("word");
+        f.select(0, 4);
+        f.t.dialogs.colorAnswer = QColor(10, 20, 30);
+        QTest::mouseDClick(f.block(0), Qt::LeftButton);
+        QCOMPARE(f.block(0)->colour(), QColor(10, 20, 30));
+        QVERIFY(f.page()->SelColor() != std::optional<QColor>(QColor(10, 20, 30)));
+    }
+
+    void fontSize_chosenIsApplied_typedIsNot()
+    {
+        EditingFixture f;
+        f.page()->setText("word");
+        f.select(0, 4);
+        f.sizes()->setEditText("30");
+        QCOMPARE(f.page()->SelFontSize(), std::optional<qreal>(10));
+        emit f.sizes()->activated(f.sizes()->findText("24"));
+        QCOMPARE(f.page()->SelFontSize(), std::optional<qreal>(24));
+    }
+
+    void saveDeleteAndHelp_doTheirCommands()
+    {
+        EditingFixture f;
+        f.page()->setText("saved words");
+        f.click("save");
+        QVERIFY(QFileInfo::exists(f.main()->pageStore().pageFilePath(QDate(2001, 8, 5))));
+        QCOMPARE(f.page()->Tag(), "CLEAN");
+        f.click("delete");
+        QVERIFY(!QFileInfo::exists(f.main()->pageStore().pageFilePath(QDate(2001, 8, 5))));
+        QCOMPARE(f.page()->Text(), QString());
+        f.click("help");
+        QCOMPARE(f.t.help.topics, QStringList{f.t.state.installFolder + "/Quillet.chm"});
+    }
+};
+
+QUILLET_TEST_MAIN(EditingTest)
+#include "tst_editing.moc"
