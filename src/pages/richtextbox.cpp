@@ -2,28 +2,15 @@
 
 #include "pages/rtf/rtfreader.h"
 #include "pages/rtf/rtfwriter.h"
+#include "startup/textcodec.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 namespace Quillet {
 namespace {
-
-// Plain text from outside is UTF-8 when it is valid UTF-8, else Windows-1252.
-QString decodeText(QByteArrayView bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder ansi("windows-1252");
-    if (ansi.isValid())
-        return ansi.decode(bytes);
-    return QString::fromLatin1(bytes);
-}
 
 int alignmentNumber(Qt::Alignment alignment)
 {
@@ -56,7 +43,7 @@ void RichTextBox::setTextRTF(QByteArrayView richText)
     if (RtfReader::isRtf(richText)) {
         RtfReader::read(richText, *document());
     } else {
-        setPlainText(decodeText(richText));
+        setPlainText(DecodeText(richText));
     }
 }
 
