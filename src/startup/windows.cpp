@@ -71,7 +71,10 @@ void Windows::showWindow(WindowId id)
 
 void Windows::createHidden(WindowId id)
 {
-    load(id);
+    QWidget* created = load(id);
+    // Until the tray icon exists, its stand-in must be seen to be opened at all.
+    if (qobject_cast<PlaceholderWindow*>(created) && id == WindowId::Tray)
+        created->show();
 }
 
 bool Windows::unloadWindow(WindowId id)
