@@ -74,6 +74,7 @@ enum class Keyword : quint8 {
     Character,
 };
 
+// A control word the reader acts on.
 struct KeywordEntry {
     std::string_view name;
     Keyword keyword;
@@ -273,6 +274,7 @@ constexpr std::array<char16_t, 32> kWindows1252Controls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The Windows code page that a font's \fcharset stands for.
 struct CharsetCodePage {
     int charset;
     int codePage;
@@ -371,6 +373,7 @@ void removeControls(QString& text, bool keepTabs)
     });
 }
 
+// One entry of the font table.
 struct Font {
     QString family;
     int codePage = 0; // 0: the document's
@@ -395,6 +398,7 @@ struct CharState {
 
 enum class Destination : quint8 { Text, FontTable, ColorTable, Skipped };
 
+// What a group sets and its closing brace takes back.
 struct GroupState {
     CharState chars;
     Qt::Alignment alignment = {};
