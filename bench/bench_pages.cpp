@@ -1,5 +1,7 @@
 #include "benchdata.h"
 #include "pages/monthcalendar.h"
+#include "pages/pagefile.h"
+#include "pages/pagenavigation.h"
 #include "pages/pagestore.h"
 #include "pages/randomsource.h"
 #include "pages/richtextbox.h"
@@ -15,9 +17,16 @@
 #include "startup/programstate.h"
 #include "startup/settingsstore.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
 
 using namespace Quillet;
 
@@ -48,18 +57,15 @@ public:
     void startProgram(const QString&) override {}
 };
 
-// A page store over a temporary installation, with one saved page of the given size on
-// 5 August 2001 and an empty day beside it.
-struct PageBench {
-    explicit PageBench(qsizetype rtfBytes)
+// The editor, the calendar and the page store of user "ann", over a temporary settings
+// database; the pages lie below `installFolder`, by default a temporary folder of its own.
+struct PageFrame {
+    explicit PageFrame(const QString& installFolder = {})
         : registry(dir.filePath("registry.sqlite3")), settings(registry), appSettings(registry)
     {
-        state.installFolder = dir.path();
+        state.installFolder = installFolder.isEmpty() ? dir.path() : installFolder;
         state.currentUser = "ann";
         state.defaultFont = "DejaVu Sans";
-        calendar.setValue(QDate(2001, 8, 5));
-        page.setTextRTF(Bench::textHeavyRtf(rtfBytes));
-        store.SavePage();
     }
 
     QTemporaryDir dir;
@@ -77,6 +83,58 @@ struct PageBench {
     RichTextBox page;
     MonthCalendar calendar;
     PageStore store{context, page, calendar};
+};
+
+// One saved page of the given size on 5 August 2001 and an empty day beside it.
+struct PageBench : PageFrame {
+    explicit PageBench(qsizetype rtfBytes)
+    {
+        calendar.setValue(QDate(2001, 8, 5));
+        page.setTextRTF(Bench::textHeavyRtf(rtfBytes));
+        store.SavePage();
+    }
+};
+
+const QDate kLastDay(2001, 8, 5);
+
+// An installation holding a diary of `days` daily pages of 5 KB up to kLastDay, written once
+// for the whole run: 7,300 files take a while.
+QString diaryFolder(int days)
+{
+    static std::map<int, std::unique_ptr<QTemporaryDir>> diaries;
+    std::unique_ptr<QTemporaryDir>& diary = diaries[days];
+    if (!diary) {
+        diary = std::make_unique<QTemporaryDir>();
+        const QByteArray content = *PageFile::encode(Bench::textHeavyRtf(5 << 10), "ann");
+        QDir().mkpath(PageFile::folder(diary->path(), "ann"));
+        for (int day = 0; day < days; ++day) {
+            QFile file(PageFile::path(diary->path(), "ann", kLastDay.addDays(-day)));
+            if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+                diary.reset();
+                return {};
+            }
+        }
+    }
+    return diary->path();
+}
+
+// The frame as the main window wires it: the history box and the date caption follow the
+// page, and clicks on the calendar go to their day. The editor and the calendar are shown
+// (offscreen), so that a page change is only over once they are drawn anew.
+struct DiaryBench : PageFrame {
+    explicit DiaryBench(const QString& installFolder) : PageFrame(installFolder)
+    {
+        calendar.setValue(kLastDay);
+        store.SetPageText(kLastDay);
+        page.resize(420, 300);
+        page.show();
+        calendar.show();
+        QCoreApplication::processEvents();
+    }
+
+    QComboBox history;
+    QLabel caption;
+    PageNavigation navigation{context, store, page, calendar, history, caption};
 };
 
 void rtfReader(benchmark::State& state)
@@ -104,5 +162,35 @@ void pageSave(benchmark::State& state)
         bench.store.SavePage();
 }
 BENCHMARK(pageSave)->Name("page save")->Arg(5 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+
+// A click on the day before or after in the calendar, until both are drawn: the day is
+// selected, then the clicked signal goes to the date (the shown page is clean: no question)
+// and marks the days with pages, as in the main window.
+void pageChange(benchmark::State& state)
+{
+    const QString folder = diaryFolder(int(state.range(0)));
+    if (folder.isEmpty()) {
+        state.SkipWithError("the diary cannot be written");
+        return;
+    }
+    DiaryBench bench(folder);
+    QDate day = kLastDay;
+    for (auto _ : state) {
+        day = day == kLastDay ? kLastDay.addDays(-1) : kLastDay;
+        bench.calendar.setSelectedDate(day);
+        emit bench.calendar.clicked(day);
+        QCoreApplication::processEvents();
+    }
+    if (bench.store.shownDate() != day || bench.page.Text().isEmpty())
+        state.SkipWithError("the click did not show the day's page");
+    else if (bench.navigation.pageIsDirty())
+        state.SkipWithError("the page just shown counts as changed");
+}
+BENCHMARK(pageChange)
+    ->Name("page change (5 KB)")
+    ->ArgName("diary files")
+    ->Arg(10)
+    ->Arg(7300)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
