@@ -89,6 +89,8 @@ bool PageStore::SavePage()
         return false;
     }
     m_page.setTag(kClean);
+    // The day has a page now; the calendar shows that at once, not only after its next click.
+    m_calendar.setDayBold(m_calendar.Value());
     return true;
 }
 

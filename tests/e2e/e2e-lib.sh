@@ -16,6 +16,8 @@ e2e_start_display() {
     done
     export DISPLAY=":$(cat "$E2E_DIR/display")"
     export QUILLET_HOME="$E2E_DIR/install" QUILLET_REGISTRY="$E2E_DIR/registry.sqlite3"
+    # The first run writes a log-on entry: keep it away from the real desktop.
+    export XDG_CONFIG_HOME="$E2E_DIR/config"
     export ASAN_OPTIONS=detect_leaks=0
     mkdir -p "$QUILLET_HOME"
     trap e2e_cleanup EXIT

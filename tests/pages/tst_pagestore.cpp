@@ -73,6 +73,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), currentForm(rtf, "ann"));
         QCOMPARE(f.page->Tag(), "CLEAN");
+        QCOMPARE(f.calendar->dateTextFormat(kAugust5).fontWeight(), int(QFont::Bold));
         QCOMPARE(f.page->SelStart(), 2);
         QCOMPARE(f.page->SelLength(), 3);
         QCOMPARE(QFileInfo(path).permissions() & 0x0077, QFileDevice::Permissions());
