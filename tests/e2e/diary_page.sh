@@ -15,9 +15,6 @@ TODAY=$(date +%F)
 TODAY_FILE="$QUILLET_HOME/files/bob/$(date +%-d_%-m_%Y).DIARY"
 OTHER_DAY=2001-08-05
 
-# Places in the main window, which opens at its design size where no window manager moves it.
-EDITOR_X=250 EDITOR_Y=160
-HISTORY_X=60 HISTORY_Y=240
 # The first line of the editor right of the caret, and the month calendar.
 FIRST_LINE=300x18+212+141
 CALENDAR=184x166+6+38
@@ -47,15 +44,6 @@ first_line_as_written() {
     cmp -s "$E2E_DIR/line.ppm" "$E2E_DIR/written.ppm"
 }
 
-# Waits up to 5 s for the command to succeed.
-wait_for() {
-    for _ in $(seq 50); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 no_message_box() {
     [ -z "$(xdotool search --onlyvisible --name '^quillet$' 2>/dev/null)" ] || fail "$1"
 }
@@ -66,13 +54,6 @@ page_text() {
     xdotool key ctrl+a ctrl+c
     sleep 0.2
     xclip -o -selection clipboard 2>/dev/null
-}
-
-# Types the date into the history box and presses Return, as "Quick Nav" asks.
-go_to() {
-    xdotool mousemove --window "$MAIN" $HISTORY_X $HISTORY_Y click 1 key ctrl+a
-    xdotool type --delay 15 "$1"
-    xdotool key Return
 }
 
 # The day's cell in the calendar against the same calendar before any page was written: only
@@ -113,24 +94,9 @@ ink() {
         -format '%[fx:round(mean*w*h)]' info:
 }
 
-main_window() {
-    local splash
-    splash=$(wait_window Quillet) || exit 1
-    # The splash screen's Continue button takes the focus on Tab.
-    xdotool windowfocus --sync "$splash" key Tab space
-    MAIN=$(wait_window " Quillet") || exit 1
-    xdotool windowfocus --sync "$MAIN"
-}
-
 # First start: a new user, and a line on today's page.
 e2e_start_app
-message=$(wait_window quillet) || exit 1
-type_into "$message" "{Return}"
-login=$(wait_window "Login - Add User") || exit 1
-type_into "$login" Bob "{Tab}" Secret1 "{Tab}" Secret1 "{Return}"
-success=$(wait_window quillet) || exit 1
-type_into "$success" "{Return}"
-main_window
+create_first_user Bob Secret1
 
 xdotool mousemove --window "$MAIN" $EDITOR_X $EDITOR_Y click 1
 capture "$MAIN" "$CALENDAR" "$E2E_DIR/plain.ppm"

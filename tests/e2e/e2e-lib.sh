@@ -69,3 +69,45 @@ type_into() {
 }
 
 stored_hex() { sqlite3 "$QUILLET_REGISTRY" "SELECT hex(data) FROM registry_values WHERE root='HKEY_CURRENT_USER' AND lookup_path=lower('$1') AND lookup_name=lower('$2')"; }
+
+# Waits up to 5 s for the command to succeed.
+wait_for() {
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+main_window() {
+    local splash
+    splash=$(wait_window Quillet) || exit 1
+    # The splash screen's Continue button takes the focus on Tab.
+    xdotool windowfocus --sync "$splash" key Tab space
+    MAIN=$(wait_window " Quillet") || exit 1
+    xdotool windowfocus --sync "$MAIN"
+}
+
+# The first start: the first-run message, a new user $1 with password $2, the main window.
+create_first_user() {
+    local message login success
+    message=$(wait_window quillet) || exit 1
+    type_into "$message" "{Return}"
+    login=$(wait_window "Login - Add User") || exit 1
+    type_into "$login" "$1" "{Tab}" "$2" "{Tab}" "$2" "{Return}"
+    success=$(wait_window quillet) || exit 1
+    type_into "$success" "{Return}"
+    main_window
+}
+
+# Places in the main window, which opens at its design size where no window manager moves it.
+EDITOR_X=250 EDITOR_Y=160
+HISTORY_X=60 HISTORY_Y=240
+
+# Types the date into the history box and presses Return, as "Quick Nav" asks.
+go_to() {
+    xdotool mousemove --window "$MAIN" $HISTORY_X $HISTORY_Y click 1 key ctrl+a
+    xdotool type --delay 15 "$1"
+    xdotool key Return
+}
+
