@@ -31,6 +31,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <QWindow>
 
@@ -135,6 +136,22 @@ void frmMain::createControls()
     cmdMenu = makeButton(this, "cmdMenu", QStringLiteral("Menu"));
     cmdMenu->setCheckable(true);
 
+    for (auto& line : Line1) {
+        line = new QFrame(this);
+        line->setObjectName(QStringLiteral("Line1"));
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+    }
+    // The command menu's side-bar picture and the list of skin files are never shown.
+    picSideBar = makeLabel(this, "picSideBar", QString());
+    picSideBar->hide();
+    File1 = new QListWidget(this);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->hide();
+    tmrEarthquake = new QTimer(this);
+    tmrEarthquake->setObjectName(QStringLiteral("tmrEarthquake"));
+    tmrEarthquake->setInterval(250);
+
     picMain = new QFrame(this);
     picMain->setObjectName(QStringLiteral("picMain"));
     picMain->setFrameShape(QFrame::StyledPanel);
@@ -194,6 +211,9 @@ void frmMain::placeControls()
     picClock->setGeometry(6, 262, 96, 96);
     Image1->setGeometry(128, 272, 40, 40);
     Label3->setGeometry(104, 320, 86, 18);
+    Line1[0]->setGeometry(6, 256, 184, 2);
+    Line1[1]->setGeometry(6, 364, 184, 2);
+    Line1[2]->setGeometry(6, 400, 184, 2);
     cmdMenu->setGeometry(6, kDesignSize.height() - 41, 96, 30);
 
     cmbFntName->setGeometry(196, 38, 150, 24);
@@ -397,7 +417,7 @@ void frmMain::SaveWindowMetrics()
     settings.WriteValue(m_preferences.userKey(QStringLiteral("Skin")), QStringLiteral("Name"),
                         m_skinPath);
     const QString metrics = m_preferences.userKey(QStringLiteral("Metrics"));
-    const int state = windowState();
+    const int state = placementState();
     settings.WriteValue(metrics, QStringLiteral("Window State"), QString::number(state));
     if (state == 0) {
         const QRect placed = geometry();
@@ -425,7 +445,7 @@ void frmMain::applySkin(const QString& path)
     m_skinPath = path;
 }
 
-int frmMain::windowState() const
+int frmMain::placementState() const
 {
     if (isMinimized())
         return 1;
@@ -434,7 +454,7 @@ int frmMain::windowState() const
     return 0;
 }
 
-void frmMain::setWindowState(int state)
+void frmMain::setPlacementState(int state)
 {
     switch (state) {
     case 0:

@@ -15,6 +15,7 @@ class QFrame;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTimer;
 
 namespace Quillet {
 
@@ -59,8 +60,8 @@ public:
     // PreferenceTarget
     void loadWelcomePage(const QString& path) override;
     void applySkin(const QString& path) override;
-    int windowState() const override;
-    void setWindowState(int state) override;
+    int placementState() const override;
+    void setPlacementState(int state) override;
     void setWindowMetric(Metric metric, double twips) override;
     void setColourBlock(int index, quint32 colour) override;
 
@@ -104,6 +105,10 @@ private:
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Image1 = nullptr;
+    std::array<QFrame*, 3> Line1{};
+    QLabel* picSideBar = nullptr;
+    QListWidget* File1 = nullptr;
+    QTimer* tmrEarthquake = nullptr;
 
     std::unique_ptr<PageStore> m_store;
     std::unique_ptr<PageNavigation> m_navigation;

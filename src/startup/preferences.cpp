@@ -74,7 +74,7 @@ void Preferences::LoadPreferences(PreferenceTarget& window)
     const QString metrics = userKey(QStringLiteral("Metrics"));
     if (const auto state =
             WholeNumber(m_settings.ReadValue(metrics, QStringLiteral("Window State"))))
-        window.setWindowState(int(std::lround(*state)));
+        window.setPlacementState(int(std::lround(*state)));
     const std::pair<PreferenceTarget::Metric, const char*> placement[] = {
         {PreferenceTarget::Left, "Left"},
         {PreferenceTarget::Top, "Top"},
@@ -83,7 +83,7 @@ void Preferences::LoadPreferences(PreferenceTarget& window)
     };
     for (const auto& [metric, name] : placement) {
         const auto twips = WholeNumber(m_settings.ReadValue(metrics, QLatin1String(name)));
-        if (twips && window.windowState() == 0)
+        if (twips && window.placementState() == 0)
             window.setWindowMetric(metric, *twips);
     }
 

@@ -16,9 +16,9 @@ public:
     virtual ~PreferenceTarget() = default;
     virtual void loadWelcomePage(const QString& path) = 0;
     virtual void applySkin(const QString& path) = 0;
-    // 0 normal, 1 minimised, 2 maximised.
-    virtual int windowState() const = 0;
-    virtual void setWindowState(int state) = 0;
+    // The window state as stored: 0 normal, 1 minimised, 2 maximised.
+    virtual int placementState() const = 0;
+    virtual void setPlacementState(int state) = 0;
     virtual void setWindowMetric(Metric metric, double twips) = 0;
     // A colour as 0x00BBGGRR.
     virtual void setColourBlock(int index, quint32 colour) = 0;

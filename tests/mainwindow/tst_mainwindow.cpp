@@ -45,6 +45,20 @@ private slots:
         QCOMPARE(f.child<QLabel>("lblSpaceFill")->text(), "Version 2.0.23 [August 28,2001]");
         QCOMPARE(f.main()->minimumSize(), QSize(608, 449));
         QCOMPARE(f.main()->windowTitle(), " Quillet");
+        for (const char* name :
+             {"Calender",   "page",          "Toolbar",      "cmbFntName", "cmbFntSize",
+              "cmbHistory", "cmdGo",         "cmdBookList",  "cmdBookAdd", "lstBookMark",
+              "cmdMenu",    "picMain",       "picSideBar",   "File1",      "picClock",
+              "tmrClock",   "tmrEarthquake", "Label1",       "Label2",     "Label3",
+              "Label4",     "Label5",        "lblSpaceFill", "Image1"})
+            QVERIFY2(f.main()->findChild<QObject*>(name), name);
+        QCOMPARE(f.main()->findChildren<QWidget*>("colBlocks").size(), 16);
+        QCOMPARE(f.main()->findChildren<QWidget*>("Line1").size(), 3);
+        QCOMPARE(f.child<QPushButton>("cmdGo")->text(), "Go!");
+        QCOMPARE(f.child<QPushButton>("cmdBookList")->text(), "Bookmarks");
+        QCOMPARE(f.child<QLabel>("Label1")->text(), "Quote:");
+        QCOMPARE(f.child<QLabel>("Label4")->text(), "Quick Nav :");
+        QCOMPARE(f.history()->toolTip(), "Enter date and press Go!");
 
         const QString install = f.t.root("Install");
         QCOMPARE(f.t.settings.ReadValue(install, "Path"), f.t.state.installFolder);

@@ -19,8 +19,8 @@ public:
 
     void loadWelcomePage(const QString& path) override { calls << "welcome " + path; }
     void applySkin(const QString& path) override { calls << "skin " + path; }
-    int windowState() const override { return state; }
-    void setWindowState(int newState) override
+    int placementState() const override { return state; }
+    void setPlacementState(int newState) override
     {
         state = newState;
         calls << QString("state %1").arg(newState);
