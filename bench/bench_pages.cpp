@@ -186,6 +186,32 @@ void pageChange(benchmark::State& state)
     else if (bench.navigation.pageIsDirty())
         state.SkipWithError("the page just shown counts as changed");
 }
+// Between two days of 1 MB pages, drawn as in the main window.
+void largePageChange(benchmark::State& state)
+{
+    QTemporaryDir diary;
+    const QByteArray content = *PageFile::encode(Bench::textHeavyRtf(1 << 20), "ann");
+    QDir().mkpath(PageFile::folder(diary.path(), "ann"));
+    for (const QDate& day : {kLastDay, kLastDay.addDays(-1)}) {
+        QFile file(PageFile::path(diary.path(), "ann", day));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+            state.SkipWithError("the diary cannot be written");
+            return;
+        }
+    }
+    DiaryBench bench(diary.path());
+    QDate day = kLastDay;
+    for (auto _ : state) {
+        day = day == kLastDay ? kLastDay.addDays(-1) : kLastDay;
+        bench.calendar.setSelectedDate(day);
+        emit bench.calendar.clicked(day);
+        QCoreApplication::processEvents();
+    }
+    if (bench.store.shownDate() != day || bench.page.Text().isEmpty())
+        state.SkipWithError("the click did not show the day's page");
+}
+BENCHMARK(largePageChange)->Name("page change (1 MB)")->Unit(benchmark::kMillisecond);
+
 BENCHMARK(pageChange)
     ->Name("page change (5 KB)")
     ->ArgName("diary files")

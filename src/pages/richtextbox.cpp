@@ -40,11 +40,30 @@ QByteArray RichTextBox::TextRTF() const
 
 void RichTextBox::setTextRTF(QByteArrayView richText)
 {
-    if (RtfReader::isRtf(richText)) {
-        RtfReader::read(richText, *document());
-    } else {
+    if (!RtfReader::isRtf(richText)) {
         setPlainText(DecodeText(richText));
+        return;
     }
+    // A large page is read into a document of its own and laid out once when shown: read in
+    // place, the editor would lay it out again after every run of text. A small page reads
+    // quicker in place than a new document is set up.
+    constexpr qsizetype kReadApartFrom = 64 * 1024;
+    if (richText.size() < kReadApartFrom) {
+        RtfReader::read(richText, *document());
+        return;
+    }
+    auto* read = new QTextDocument(this);
+    read->setDefaultFont(document()->defaultFont());
+    read->setDocumentMargin(document()->documentMargin());
+    RtfReader::read(richText, *read);
+    // The editor deletes the document it made itself; the ones made here are ours to delete.
+    QTextDocument* previous = document();
+    const bool previousIsOurs = previous->parent() == this;
+    setDocument(read);
+    if (previousIsOurs)
+        delete previous;
+    emit Change();
+    emit SelChange();
 }
 
 QString RichTextBox::Text() const

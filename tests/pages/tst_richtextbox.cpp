@@ -72,6 +72,21 @@ private slots:
         QCOMPARE(box.Tag(), "CLEAN");
     }
 
+    void largeAndSmallPages_readAlike()
+    {
+        RichTextBox box;
+        QSignalSpy changes(&box, &RichTextBox::Change);
+        const QByteArray words = QByteArray("Dear diary, ").repeated(8000);
+        for (const QByteArray& body : {words, QByteArray("short"), words}) {
+            changes.clear();
+            box.setTextRTF("{\\rtf1\\ansi {\\b " + body + "}\\par}");
+            QCOMPARE(box.Text(), QString::fromLatin1(body));
+            QVERIFY(changes.count() > 0);
+            box.setSelStart(1);
+            QCOMPARE(box.SelBold(), std::optional<bool>(true));
+        }
+    }
+
     void selection_isRestoredInOrder()
     {
         RichTextBox box;
