@@ -197,6 +197,17 @@ void frmMain::createControls()
     Label1->installEventFilter(this);
 
     placeControls();
+
+    // Tab goes from the page to its formatting, then to the ways to other pages.
+    QWidget* order[] = {page,        cmbFntName, cmbFntSize, cmdBookList, cmdBookAdd,
+                        lstBookMark, Calender,   cmbHistory, cmdGo,       cmdMenu};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    QWidget* previous = cmdMenu;
+    for (ColourBlock* block : colBlocks) {
+        setTabOrder(previous, block);
+        previous = block;
+    }
 }
 
 void frmMain::placeControls()
@@ -280,6 +291,7 @@ void frmMain::Form_Load()
     InitMainWindow();
     m_store->SetPageText(Calender->Value());
     showWelcomeIfTodayIsEmpty();
+    page->setFocus();
     state.mainWindowLoaded = true;
 }
 
