@@ -222,9 +222,9 @@ void frmMain::placeControls()
     picClock->setGeometry(6, 262, 96, 96);
     Image1->setGeometry(128, 272, 40, 40);
     Label3->setGeometry(104, 320, 86, 18);
-    Line1[0]->setGeometry(6, 256, 184, 2);
-    Line1[1]->setGeometry(6, 364, 184, 2);
-    Line1[2]->setGeometry(6, 400, 184, 2);
+    Line1[0]->setGeometry(6, 206, 184, 2);
+    Line1[1]->setGeometry(6, 256, 184, 2);
+    Line1[2]->setGeometry(6, 364, 184, 2);
     cmdMenu->setGeometry(6, kDesignSize.height() - 41, 96, 30);
 
     cmbFntName->setGeometry(196, 38, 150, 24);
