@@ -97,15 +97,15 @@ struct PageBench : PageFrame {
 
 const QDate kLastDay(2001, 8, 5);
 
-// An installation holding a diary of `days` daily pages of 5 KB up to kLastDay, written once
-// for the whole run: 7,300 files take a while.
-QString diaryFolder(int days)
+// An installation holding a diary of `days` daily pages of `pageBytes` of RTF up to kLastDay,
+// written once for the whole run: 7,300 files take a while.
+QString diaryFolder(int days, qsizetype pageBytes)
 {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> diaries;
-    std::unique_ptr<QTemporaryDir>& diary = diaries[days];
+    static std::map<std::pair<int, qsizetype>, std::unique_ptr<QTemporaryDir>> diaries;
+    std::unique_ptr<QTemporaryDir>& diary = diaries[{days, pageBytes}];
     if (!diary) {
         diary = std::make_unique<QTemporaryDir>();
-        const QByteArray content = *PageFile::encode(Bench::textHeavyRtf(5 << 10), "ann");
+        const QByteArray content = *PageFile::encode(Bench::textHeavyRtf(pageBytes), "ann");
         QDir().mkpath(PageFile::folder(diary->path(), "ann"));
         for (int day = 0; day < days; ++day) {
             QFile file(PageFile::path(diary->path(), "ann", kLastDay.addDays(-day)));
@@ -163,12 +163,11 @@ void pageSave(benchmark::State& state)
 }
 BENCHMARK(pageSave)->Name("page save")->Arg(5 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
-// A click on the day before or after in the calendar, until both are drawn: the day is
-// selected, then the clicked signal goes to the date (the shown page is clean: no question)
-// and marks the days with pages, as in the main window.
-void pageChange(benchmark::State& state)
+// Clicks on the day before or after in the calendar of the diary in `folder`, until both are
+// drawn: the day is selected, then the clicked signal goes to the date (the shown page is
+// clean: no question) and marks the days with pages, as in the main window.
+void clickBetweenTheLastTwoDays(benchmark::State& state, const QString& folder)
 {
-    const QString folder = diaryFolder(int(state.range(0)));
     if (folder.isEmpty()) {
         state.SkipWithError("the diary cannot be written");
         return;
@@ -186,29 +185,15 @@ void pageChange(benchmark::State& state)
     else if (bench.navigation.pageIsDirty())
         state.SkipWithError("the page just shown counts as changed");
 }
-// Between two days of 1 MB pages, drawn as in the main window.
+
+void pageChange(benchmark::State& state)
+{
+    clickBetweenTheLastTwoDays(state, diaryFolder(int(state.range(0)), 5 << 10));
+}
+
 void largePageChange(benchmark::State& state)
 {
-    QTemporaryDir diary;
-    const QByteArray content = *PageFile::encode(Bench::textHeavyRtf(1 << 20), "ann");
-    QDir().mkpath(PageFile::folder(diary.path(), "ann"));
-    for (const QDate& day : {kLastDay, kLastDay.addDays(-1)}) {
-        QFile file(PageFile::path(diary.path(), "ann", day));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
-            state.SkipWithError("the diary cannot be written");
-            return;
-        }
-    }
-    DiaryBench bench(diary.path());
-    QDate day = kLastDay;
-    for (auto _ : state) {
-        day = day == kLastDay ? kLastDay.addDays(-1) : kLastDay;
-        bench.calendar.setSelectedDate(day);
-        emit bench.calendar.clicked(day);
-        QCoreApplication::processEvents();
-    }
-    if (bench.store.shownDate() != day || bench.page.Text().isEmpty())
-        state.SkipWithError("the click did not show the day's page");
+    clickBetweenTheLastTwoDays(state, diaryFolder(2, 1 << 20));
 }
 BENCHMARK(largePageChange)->Name("page change (1 MB)")->Unit(benchmark::kMillisecond);
 
