@@ -68,6 +68,34 @@ private slots:
         QCOMPARE(f.t.settings.ReadValue(install, "Version2"), "23");
     }
 
+    void quotation_isTheSameFirstOnEveryStart_andLabel1PicksAnother()
+    {
+        QStringList firstShown;
+        for (int start = 0; start < 2; ++start) {
+            TestContext seed;
+            const QString install = seed.state.installFolder;
+            QDir().mkpath(install);
+            QFile quotes(install + "/quotes.txt");
+            QVERIFY(quotes.open(QIODevice::WriteOnly));
+            quotes.write("one\ntwo\nthree\nfour\nfive\nsix\nseven\neight\nnine\nten\n");
+            quotes.close();
+            seed.state.currentUser = "ann";
+            Windows windows(seed.context);
+            windows.showWindow(WindowId::Main);
+            auto* quote = windows.window(WindowId::Main)->findChild<QLabel*>("Label2");
+            firstShown << quote->text();
+            QStringList picks{quote->text()};
+            for (int click = 0; click < 5; ++click) {
+                QTest::mouseClick(windows.window(WindowId::Main)->findChild<QLabel*>("Label1"),
+                                  Qt::LeftButton);
+                picks << quote->text();
+            }
+            QVERIFY(picks.removeDuplicates() < 5);
+        }
+        QCOMPARE(firstShown.first(), firstShown.last());
+        QVERIFY(!firstShown.first().startsWith('"'));
+    }
+
     void newUser_defaultsAreWrittenBeforeThePreferencesAreRead()
     {
         MainFixture f;
