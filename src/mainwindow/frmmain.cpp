@@ -32,8 +32,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QToolBar>
-#include <QWindow>
 
 namespace Quillet {
 namespace {

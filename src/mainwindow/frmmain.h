@@ -55,7 +55,6 @@ public:
 
     PageStore& pageStore() { return *m_store; }
     PageNavigation& navigation() { return *m_navigation; }
-    QString skinPath() const { return m_skinPath; }
 
     // PreferenceTarget
     void loadWelcomePage(const QString& path) override;

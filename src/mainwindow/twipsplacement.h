@@ -13,7 +13,6 @@ public:
 
     explicit TwipsPlacement(double twipsPerPixel) : m_twipsPerPixel(twipsPerPixel) {}
 
-    double twipsPerPixel() const { return m_twipsPerPixel; }
     int toPixels(double twips) const;
     // The window was placed at `twips`, which became `pixels`.
     void placed(Metric metric, double twips);
