@@ -1,16 +1,16 @@
-#include "pages/randomsource.h"
-#include "pages/timesource.h"
+#include "app/windows.h"
 #include "platform/desktopshell.h"
 #include "platform/helpbrowser.h"
 #include "platform/qtdialogs.h"
 #include "platform/sqliteregistry.h"
-#include "startup/appcontext.h"
+#include "services/appcontext.h"
+#include "services/randomsource.h"
+#include "services/timesource.h"
 #include "startup/appsettingsstore.h"
 #include "startup/installfolder.h"
 #include "startup/logonentry.h"
 #include "startup/programstate.h"
 #include "startup/settingsstore.h"
-#include "startup/windows.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "mainwindow/colorchooser.h"
 
-#include "mainwindow/bgrcolour.h"
+#include "platform/bgrcolour.h"
 #include "platform/dialogs.h"
 #include "startup/appsettingsstore.h"
 #include "startup/numbers.h"
@@ -26,19 +26,15 @@ std::optional<QColor> ShowColor(AppContext& context, QWidget* owner, const QColo
             table[i] = stored.isEmpty() ? kWhite : quint32(qint64(LeadingNumber(stored)));
         }
     }
-    QList<QColor> custom;
-    for (const quint32 entry : table)
-        custom << FromBgr(entry);
-
-    const std::optional<QColor> chosen =
-        context.dialogs.chooseColor(owner, colour, fullOpen, custom);
-
-    for (size_t i = 0; i < table.size() && i < size_t(custom.size()); ++i) {
-        table[i] = ToBgr(custom.at(qsizetype(i)));
+    const std::optional<quint32> chosen =
+        context.dialogs.chooseColor(owner, ToBgr(colour), fullOpen, table);
+    for (size_t i = 0; i < table.size(); ++i) {
         context.appSettings.saveSetting(kApplication, kSection, QString::number(i),
                                         QString::number(table[i]));
     }
-    return chosen;
+    if (!chosen)
+        return std::nullopt;
+    return FromBgr(*chosen);
 }
 
 } // namespace Quillet

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/appcontext.h"
+#include "services/appcontext.h"
 
 #include <QColor>
 #include <optional>

@@ -1,5 +1,7 @@
 #include "mainwindow/editingcommands.h"
 
+#include "mainwindow/colorchooser.h"
+#include "mainwindow/colourblock.h"
 #include "mainwindow/pagetoolbar.h"
 #include "pages/pagestore.h"
 #include "pages/richtextbox.h"
@@ -13,9 +15,14 @@
 namespace Quillet {
 namespace {
 
-enum Button { kBold = 9, kItalics = 10, kUnderline = 11, kLeft = 13, kCenter = 14, kRight = 15 };
+const QString kBold = QStringLiteral("bold");
+const QString kItalics = QStringLiteral("italics");
+const QString kUnderline = QStringLiteral("underline");
+const QString kLeft = QStringLiteral("left");
+const QString kCenter = QStringLiteral("center");
+const QString kRight = QStringLiteral("right");
 
-int buttonForAlignment(int alignment)
+const QString& buttonForAlignment(int alignment)
 {
     switch (alignment) {
     case RichTextBox::AlignCenter:
@@ -50,24 +57,24 @@ void EditingCommands::Toolbar_ButtonClick(int index, const QString& key)
         m_store.DeletePage();
     else if (key == QLatin1String("help"))
         m_context.help.displayTopic(m_page.window(),
-                                    m_context.state.installFile(QStringLiteral("Quillet.chm")));
+                                    HelpViewer::topic(m_context.state.installFolder));
     else if (key == QLatin1String("cut"))
         m_page.cut();
     else if (key == QLatin1String("copy"))
         m_page.copy();
     else if (key == QLatin1String("paste"))
         m_page.paste();
-    else if (key == QLatin1String("bold"))
+    else if (key == kBold)
         m_page.setSelBold(m_toolbar.pressed(kBold));
-    else if (key == QLatin1String("italics"))
+    else if (key == kItalics)
         m_page.setSelItalic(m_toolbar.pressed(kItalics));
-    else if (key == QLatin1String("underline"))
+    else if (key == kUnderline)
         m_page.setSelUnderline(m_toolbar.pressed(kUnderline));
-    else if (key == QLatin1String("left"))
+    else if (key == kLeft)
         pressAlignment(RichTextBox::AlignLeft);
-    else if (key == QLatin1String("right"))
+    else if (key == kRight)
         pressAlignment(RichTextBox::AlignRight);
-    else if (key == QLatin1String("center"))
+    else if (key == kCenter)
         pressAlignment(RichTextBox::AlignCenter);
 }
 
@@ -75,7 +82,7 @@ void EditingCommands::pressAlignment(int alignment)
 {
     m_page.setSelAlignment(alignment);
     // The three alignment buttons are one group: exactly the chosen one stays pressed.
-    for (const int button : {kLeft, kCenter, kRight})
+    for (const QString& button : {kLeft, kCenter, kRight})
         m_toolbar.setPressed(button, button == buttonForAlignment(alignment));
 }
 
@@ -100,6 +107,13 @@ void EditingCommands::colBlocks_Click(const QColor& colour)
     m_page.setFocus();
 }
 
+void EditingCommands::colBlocks_DblClick(ColourBlock& block)
+{
+    if (const std::optional<QColor> chosen =
+            ShowColor(m_context, m_page.window(), block.colour(), false, true))
+        block.setColour(*chosen);
+}
+
 void EditingCommands::updateCombos()
 {
     // A mixed size empties the size box; a mixed font empties it too and leaves the name.
@@ -115,7 +129,7 @@ void EditingCommands::updateCombos()
 
 void EditingCommands::updateToolbar()
 {
-    for (const int button : {kLeft, kCenter, kRight})
+    for (const QString& button : {kLeft, kCenter, kRight})
         m_toolbar.setPressed(button, false);
     m_toolbar.setPressed(buttonForAlignment(m_page.SelAlignment().value_or(0)), true);
     if (const std::optional<bool> bold = m_page.SelBold())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/appcontext.h"
+#include "services/appcontext.h"
 
 #include <QObject>
 
@@ -10,6 +10,7 @@ class QFontComboBox;
 
 namespace Quillet {
 
+class ColourBlock;
 class PageStore;
 class PageToolbar;
 class RichTextBox;
@@ -26,6 +27,8 @@ public:
     void cmbFntName_Click(int entry);
     void cmbFntSize_Click(int entry);
     void colBlocks_Click(const QColor& colour);
+    // Lets the user choose the block's colour; the selection keeps its own.
+    void colBlocks_DblClick(ColourBlock& block);
 
     void updateCombos();
     void updateToolbar();

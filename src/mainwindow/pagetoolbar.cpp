@@ -12,6 +12,7 @@ struct Entry {
     const char* key; // none for a separator
     const char* caption;
     const char* toolTip;
+    bool toggle = false;
 };
 
 constexpr std::array<Entry, PageToolbar::kEntries> kEntryTable{{
@@ -23,23 +24,16 @@ constexpr std::array<Entry, PageToolbar::kEntries> kEntryTable{{
     {"copy", "Copy", "Copy to clipboard"},
     {"paste", "Paste", "Paste from clipboard"},
     {nullptr, nullptr, nullptr},
-    {"bold", "Bold", "Bold"},
-    {"italics", "Italics", "Italicize"},
-    {"underline", "", "underline"},
+    {"bold", "Bold", "Bold", true},
+    {"italics", "Italics", "Italicize", true},
+    {"underline", "", "underline", true},
     {nullptr, nullptr, nullptr},
-    {"left", "", "Align left"},
-    {"center", "", "Align Center"},
-    {"right", "", "Align Right"},
+    {"left", "", "Align left", true},
+    {"center", "", "Align Center", true},
+    {"right", "", "Align Right", true},
     {nullptr, nullptr, nullptr},
     {"help", "Help", "S-O-S - Help!!"},
 }};
-
-bool isToggle(const QString& key)
-{
-    return key == QLatin1String("bold") || key == QLatin1String("italics") ||
-           key == QLatin1String("underline") || key == QLatin1String("left") ||
-           key == QLatin1String("center") || key == QLatin1String("right");
-}
 
 } // namespace
 
@@ -61,7 +55,7 @@ PageToolbar::PageToolbar(QWidget* parent) : QToolBar(parent)
             action->setObjectName(key);
             action->setData(key);
             action->setToolTip(QLatin1String(entry.toolTip));
-            action->setCheckable(isToggle(key));
+            action->setCheckable(entry.toggle);
             connect(action, &QAction::triggered, this,
                     [this, index, key] { emit ButtonClick(index, key); });
             if (auto* tool = qobject_cast<QToolButton*>(widgetForAction(action)))
@@ -88,15 +82,15 @@ QAction* PageToolbar::button(const QString& key) const
     return nullptr;
 }
 
-bool PageToolbar::pressed(int index) const
+bool PageToolbar::pressed(const QString& key) const
 {
-    const QAction* action = button(index);
+    const QAction* action = button(key);
     return action && action->isChecked();
 }
 
-void PageToolbar::setPressed(int index, bool pressed)
+void PageToolbar::setPressed(const QString& key, bool pressed)
 {
-    if (QAction* action = button(index))
+    if (QAction* action = button(key))
         action->setChecked(pressed);
 }
 

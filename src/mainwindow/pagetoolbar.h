@@ -19,8 +19,8 @@ public:
     // The entry at index 1 to 17; separators are entries too.
     QAction* button(int index) const;
     QAction* button(const QString& key) const;
-    bool pressed(int index) const;
-    void setPressed(int index, bool pressed);
+    bool pressed(const QString& key) const;
+    void setPressed(const QString& key, bool pressed);
 
 signals:
     void ButtonClick(int index, const QString& key);

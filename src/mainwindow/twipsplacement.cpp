@@ -9,14 +9,14 @@ int TwipsPlacement::toPixels(double twips) const
     return int(std::lround(twips / m_twipsPerPixel));
 }
 
-void TwipsPlacement::placed(Metric metric, double twips)
+void TwipsPlacement::placed(WindowMetric metric, double twips)
 {
-    m_placed[metric] = {true, twips};
+    m_placed[size_t(metric)] = {true, twips};
 }
 
-double TwipsPlacement::twipsFor(Metric metric, int pixels) const
+double TwipsPlacement::twipsFor(WindowMetric metric, int pixels) const
 {
-    const Placed& given = m_placed[metric];
+    const Placed& given = m_placed[size_t(metric)];
     if (given.known && toPixels(given.twips) == pixels)
         return given.twips;
     return pixels * m_twipsPerPixel;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "startup/placement.h"
+
 #include <array>
 
 namespace Quillet {
@@ -9,15 +11,13 @@ namespace Quillet {
 // what it was given, fractions included.
 class TwipsPlacement {
 public:
-    enum Metric { Left, Top, Width, Height };
-
     explicit TwipsPlacement(double twipsPerPixel) : m_twipsPerPixel(twipsPerPixel) {}
 
     int toPixels(double twips) const;
     // The window was placed at `twips`, which became `pixels`.
-    void placed(Metric metric, double twips);
+    void placed(WindowMetric metric, double twips);
     // The twips to store for a window that is now at `pixels`.
-    double twipsFor(Metric metric, int pixels) const;
+    double twipsFor(WindowMetric metric, int pixels) const;
 
 private:
     struct Placed {

@@ -1,6 +1,6 @@
 #include "pages/clockface.h"
 
-#include "pages/timesource.h"
+#include "services/timesource.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -13,12 +13,6 @@
 #include <QLineEdit>
 
 namespace Quillet {
-namespace {
-
-const QString kDirty = QStringLiteral("DIRTY");
-
-} // namespace
-
 PageNavigation::PageNavigation(AppContext& context, PageStore& store, RichTextBox& page,
                                MonthCalendar& calendar, QComboBox& history, QLabel& dateCaption)
     : m_context(context), m_store(store), m_page(page), m_calendar(calendar), m_historyBox(history),
@@ -26,11 +20,11 @@ PageNavigation::PageNavigation(AppContext& context, PageStore& store, RichTextBo
 {
     connect(&m_page, &RichTextBox::Change, this, [this] {
         emit selectionFormatChanged(false);
-        m_page.setTag(kDirty);
+        m_page.setTag(RichTextBox::PageState::Dirty);
     });
     connect(&m_page, &RichTextBox::SelChange, this, [this] {
         emit selectionFormatChanged(true);
-        m_page.setTag(kDirty);
+        m_page.setTag(RichTextBox::PageState::Dirty);
     });
     connect(&m_calendar, &MonthCalendar::DateClick, this, &PageNavigation::GoToDate);
     connect(&m_calendar, &MonthCalendar::Click, &m_store, &PageStore::MarkPageDays);
@@ -43,7 +37,7 @@ PageNavigation::PageNavigation(AppContext& context, PageStore& store, RichTextBo
 
 bool PageNavigation::pageIsDirty() const
 {
-    return m_page.Tag() == kDirty;
+    return m_page.Tag() == RichTextBox::PageState::Dirty;
 }
 
 bool PageNavigation::saveQuestionApplies() const
@@ -54,22 +48,29 @@ bool PageNavigation::saveQuestionApplies() const
            !m_store.shownPageRefused();
 }
 
+bool PageNavigation::offerToSave(MessageButtons buttons)
+{
+    if (!saveQuestionApplies())
+        return true;
+    const MessageAnswer answer = m_context.dialogs.message(
+        m_page.window(), QStringLiteral("Current page is not saved, Do you want to save it now?"),
+        buttons, MessageIcon::None);
+    if (answer == MessageAnswer::Cancel)
+        return false;
+    if (answer == MessageAnswer::Yes) {
+        m_calendar.setValue(m_store.shownDate());
+        // A page that could not be saved stays in the editor rather than being lost.
+        return m_store.SavePage();
+    }
+    return true;
+}
+
 bool PageNavigation::GoToDate(const QDate& date)
 {
     m_store.setSameDate(m_calendar.Value() == m_store.shownDate());
-    if (saveQuestionApplies()) {
-        const MessageAnswer answer = m_context.dialogs.message(
-            m_page.window(),
-            QStringLiteral("Current page is not saved, Do you want to save it now?"),
-            MessageButtons::YesNo, MessageIcon::None);
-        if (answer == MessageAnswer::Yes) {
-            m_calendar.setValue(m_store.shownDate());
-            // A page that could not be saved stays in the editor rather than being lost.
-            if (!m_store.SavePage()) {
-                m_store.setSameDate(false);
-                return false;
-            }
-        }
+    if (!offerToSave(MessageButtons::YesNo)) {
+        m_store.setSameDate(false);
+        return false;
     }
     m_calendar.setValue(date);
     m_store.SetPageText(m_calendar.Value());

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "pages/visithistory.h"
-#include "startup/appcontext.h"
+#include "platform/dialogs.h"
+#include "services/appcontext.h"
 
 #include <QDate>
 #include <QObject>
@@ -32,6 +33,9 @@ public:
     bool pageIsDirty() const;
     // Whether a changed page is to be asked about before it is left.
     bool saveQuestionApplies() const;
+    // Asks, where it applies, whether to save the changed page before it is left, with Cancel
+    // among the buttons or not. False when the page must stay: cancelled, or not saved.
+    bool offerToSave(MessageButtons buttons);
 
 signals:
     // The page changed or the selection moved: the formatting controls follow it.

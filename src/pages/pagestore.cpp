@@ -18,8 +18,6 @@ constexpr auto kPrivateFolder =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 constexpr auto kPrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-const QString kClean = QStringLiteral("CLEAN");
-
 // Creates the folder and any missing parents, readable by their owner alone.
 bool makePrivateFolder(const QString& path)
 {
@@ -88,7 +86,7 @@ bool PageStore::SavePage()
         reportSaveFailure(file.errorString());
         return false;
     }
-    m_page.setTag(kClean);
+    m_page.setTag(RichTextBox::PageState::Clean);
     // The day has a page now; the calendar shows that at once, not only after its next click.
     m_calendar.setDayBold(m_calendar.Value());
     return true;
@@ -134,7 +132,7 @@ void PageStore::SetPageText(const QDate& TheDate)
         }
         m_page.setTextRTF(content.richText);
     }
-    m_page.setTag(kClean);
+    m_page.setTag(RichTextBox::PageState::Clean);
     emit pageShown(TheDate);
 }
 

@@ -1,6 +1,6 @@
 #include "pages/quotes.h"
 
-#include "pages/randomsource.h"
+#include "services/randomsource.h"
 #include "startup/textcodec.h"
 
 #include <QFile>

@@ -14,6 +14,9 @@ class RichTextBox final : public QTextEdit {
     Q_OBJECT
 public:
     enum Alignment { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
+    // Whether the page holds changes that are not in its page file.
+    enum class PageState { Clean, Dirty };
+    Q_ENUM(PageState)
 
     explicit RichTextBox(QWidget* parent = nullptr);
 
@@ -49,9 +52,8 @@ public:
     void setSelUnderline(bool on);
     void setSelAlignment(int alignment);
 
-    // The page state word, CLEAN or DIRTY.
-    QString Tag() const { return m_tag; }
-    void setTag(const QString& tag) { m_tag = tag; }
+    PageState Tag() const { return m_tag; }
+    void setTag(PageState state) { m_tag = state; }
 
 signals:
     void Change();
@@ -62,7 +64,7 @@ private:
     std::optional<Value> uniformCharValue(Read read) const;
     void mergeSelFormat(const QTextCharFormat& format);
 
-    QString m_tag;
+    PageState m_tag = PageState::Clean;
 };
 
 } // namespace Quillet

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QColor>
-#include <QList>
 #include <QString>
+#include <array>
 #include <optional>
 
 class QWidget;
@@ -27,10 +26,10 @@ public:
     // The typed text, or an empty text when the box is cancelled.
     virtual QString input(QWidget* owner, const QString& prompt, const QString& title,
                           const QString& proposed) = 0;
-    // The chosen colour, or nullopt when cancelled. customColors (16 entries) are shown and
-    // updated in place, also when the chooser is cancelled.
-    virtual std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial, bool fullOpen,
-                                              QList<QColor>& customColors) = 0;
+    // The chosen colour, or nullopt when cancelled. Colours are 0x00BBGGRR; the custom colours
+    // are shown and updated in place, also when the chooser is cancelled.
+    virtual std::optional<quint32> chooseColor(QWidget* owner, quint32 initial, bool fullOpen,
+                                               std::array<quint32, 16>& customColours) = 0;
 };
 
 } // namespace Quillet

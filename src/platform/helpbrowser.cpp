@@ -6,7 +6,9 @@
 
 namespace Quillet {
 
-HelpBrowser::HelpBrowser(QString installFolder) : m_installFolder(std::move(installFolder)) {}
+HelpBrowser::HelpBrowser(const QString& installFolder)
+    : m_helpFolder(installFolder + QStringLiteral("/help"))
+{}
 
 HelpBrowser::~HelpBrowser()
 {
@@ -34,10 +36,10 @@ void HelpBrowser::displayTopic(QWidget* owner, const QString& topic)
         m_window->setAttribute(Qt::WA_DeleteOnClose);
         m_window->setWindowTitle(QStringLiteral("Quillet Help"));
         m_window->setOpenExternalLinks(true);
-        m_window->setSearchPaths({m_installFolder + QStringLiteral("/help")});
+        m_window->setSearchPaths({m_helpFolder});
         m_window->resize(640, 520);
     }
-    const QString path = m_installFolder + QStringLiteral("/help/") + pageForTopic(topic);
+    const QString path = m_helpFolder + QLatin1Char('/') + pageForTopic(topic);
     if (QFileInfo::exists(path))
         m_window->setSource(QUrl::fromLocalFile(path));
     else

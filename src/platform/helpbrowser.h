@@ -11,7 +11,7 @@ namespace Quillet {
 // Shows help topics in one help window over the HTML pages of <install>/help.
 class HelpBrowser final : public HelpViewer {
 public:
-    explicit HelpBrowser(QString installFolder);
+    explicit HelpBrowser(const QString& installFolder);
     ~HelpBrowser() override;
     Q_DISABLE_COPY_MOVE(HelpBrowser)
 
@@ -22,7 +22,7 @@ public:
     static QString pageForTopic(const QString& topic);
 
 private:
-    QString m_installFolder;
+    QString m_helpFolder;
     QPointer<QTextBrowser> m_window;
 };
 

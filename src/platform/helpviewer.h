@@ -13,6 +13,15 @@ public:
     virtual ~HelpViewer() = default;
     virtual void displayTopic(QWidget* owner, const QString& topic) = 0;
     virtual void closeAll() = 0;
+
+    // The topic of the help file alone, or of one of its pages.
+    static QString topic(const QString& installFolder, const QString& page = QString())
+    {
+        QString topic = installFolder + QStringLiteral("/Quillet.chm");
+        if (!page.isEmpty())
+            topic += QStringLiteral("::/") + page;
+        return topic;
+    }
 };
 
 } // namespace Quillet

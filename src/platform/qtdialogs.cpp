@@ -1,5 +1,7 @@
 #include "platform/qtdialogs.h"
 
+#include "platform/bgrcolour.h"
+
 #include <QColorDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -79,20 +81,21 @@ QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& t
     return accepted ? answer : QString();
 }
 
-std::optional<QColor> QtDialogs::chooseColor(QWidget* owner, const QColor& initial, bool fullOpen,
-                                             QList<QColor>& customColors)
+std::optional<quint32> QtDialogs::chooseColor(QWidget* owner, quint32 initial, bool fullOpen,
+                                              std::array<quint32, 16>& customColours)
 {
-    for (int i = 0; i < customColors.size() && i < QColorDialog::customCount(); ++i)
-        QColorDialog::setCustomColor(i, customColors.at(i));
+    const int shared = std::min(int(customColours.size()), QColorDialog::customCount());
+    for (int i = 0; i < shared; ++i)
+        QColorDialog::setCustomColor(i, FromBgr(customColours[size_t(i)]));
     // Qt's chooser always shows its full picker; there is no folded form to start in.
     Q_UNUSED(fullOpen)
-    QColorDialog dialog(initial, owner);
+    QColorDialog dialog(FromBgr(initial), owner);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    for (int i = 0; i < customColors.size() && i < QColorDialog::customCount(); ++i)
-        customColors[i] = QColorDialog::customColor(i);
+    for (int i = 0; i < shared; ++i)
+        customColours[size_t(i)] = ToBgr(QColorDialog::customColor(i));
     if (!accepted)
         return std::nullopt;
-    return dialog.selectedColor();
+    return ToBgr(dialog.selectedColor());
 }
 
 } // namespace Quillet

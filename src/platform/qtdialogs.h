@@ -11,8 +11,8 @@ public:
                           MessageIcon icon, const QString& title) override;
     QString input(QWidget* owner, const QString& prompt, const QString& title,
                   const QString& proposed) override;
-    std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial, bool fullOpen,
-                                      QList<QColor>& customColors) override;
+    std::optional<quint32> chooseColor(QWidget* owner, quint32 initial, bool fullOpen,
+                                       std::array<quint32, 16>& customColours) override;
 };
 
 } // namespace Quillet

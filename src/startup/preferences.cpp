@@ -2,12 +2,12 @@
 
 #include "startup/logonentry.h"
 #include "startup/numbers.h"
+#include "startup/preferencetarget.h"
 #include "startup/programstate.h"
 #include "startup/scrambler.h"
 #include "startup/settingsstore.h"
 
 #include <QFileInfo>
-#include <cmath>
 
 namespace Quillet {
 namespace {
@@ -20,11 +20,6 @@ bool flagIsOn(const QString& text)
 }
 
 } // namespace
-
-QString Preferences::userKey(const QString& below) const
-{
-    return m_state.settingsRoot + m_state.currentUser + QLatin1Char('\\') + below;
-}
 
 void Preferences::ApplyFirstRunDefaults(PreferenceTarget& window)
 {
@@ -40,7 +35,7 @@ void Preferences::ApplyFirstRunDefaults(PreferenceTarget& window)
         m_logOn.write(m_logOn.command());
     }
     if (m_state.newUser) {
-        const QString options = userKey(kOptions);
+        const QString options = m_state.userKey(kOptions);
         m_settings.WriteValue(options, QStringLiteral("ShowWarnings"), QStringLiteral("1"));
         m_settings.WriteValue(options, QStringLiteral("SaveWarning"), QStringLiteral("1"));
         m_settings.WriteValue(options, QStringLiteral("CloseWarning"), QStringLiteral("0"));
@@ -51,7 +46,7 @@ void Preferences::ApplyFirstRunDefaults(PreferenceTarget& window)
 
 void Preferences::readWarningsAndFont()
 {
-    const QString options = userKey(kOptions);
+    const QString options = m_state.userKey(kOptions);
     const auto flag = [&](const char* name) {
         return flagIsOn(m_settings.ReadValue(options, QLatin1String(name)));
     };
@@ -65,35 +60,7 @@ void Preferences::readWarningsAndFont()
 void Preferences::LoadPreferences(PreferenceTarget& window)
 {
     readWarningsAndFont();
-
-    QString skin = m_settings.ReadValue(userKey(QStringLiteral("Skin")), QStringLiteral("Name"));
-    if (skin.isEmpty())
-        skin = m_state.installFile(QStringLiteral("skins/gold.jss"));
-    window.applySkin(skin);
-
-    const QString metrics = userKey(QStringLiteral("Metrics"));
-    if (const auto state =
-            WholeNumber(m_settings.ReadValue(metrics, QStringLiteral("Window State"))))
-        window.setPlacementState(int(std::lround(*state)));
-    const std::pair<PreferenceTarget::Metric, const char*> placement[] = {
-        {PreferenceTarget::Left, "Left"},
-        {PreferenceTarget::Top, "Top"},
-        {PreferenceTarget::Width, "Width"},
-        {PreferenceTarget::Height, "Height"},
-    };
-    for (const auto& [metric, name] : placement) {
-        const auto twips = WholeNumber(m_settings.ReadValue(metrics, QLatin1String(name)));
-        if (twips && window.placementState() == 0)
-            window.setWindowMetric(metric, *twips);
-    }
-
-    const QString colours = userKey(QStringLiteral("Custom Colors"));
-    for (int block = 0; block < 16; ++block) {
-        const auto colour =
-            WholeNumber(m_settings.ReadValue(colours, QStringLiteral("COLOR%1").arg(block)));
-        if (colour && *colour >= INT32_MIN && *colour <= UINT32_MAX)
-            window.setColourBlock(block, quint32(qint64(std::llround(*colour))));
-    }
+    m_metrics.load(window);
 }
 
 } // namespace Quillet

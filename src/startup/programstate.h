@@ -48,6 +48,12 @@ struct ProgramState {
     {
         return installFolder + QLatin1Char('/') + name;
     }
+
+    // A settings key of the current user: userKey("Options").
+    QString userKey(const QString& below) const
+    {
+        return settingsRoot + currentUser + QLatin1Char('\\') + below;
+    }
 };
 
 } // namespace Quillet

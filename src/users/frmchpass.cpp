@@ -2,8 +2,9 @@
 
 #include "platform/dialogs.h"
 #include "startup/programstate.h"
-#include "startup/wineffects.h"
 #include "users/useraccounts.h"
+#include "widgets/controls.h"
+#include "widgets/staticedge.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -28,12 +29,9 @@ frmChPass::frmChPass(AppContext& context, QWidget* parent) : QDialog(parent), m_
         box->setEchoMode(QLineEdit::Password);
         box->setMinimumWidth(180);
     }
-    Command1 = new QPushButton(QStringLiteral("&Ok"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("&Cancel"));
-    Command2->setObjectName(QStringLiteral("Command2"));
+    Command1 = MakeButton("Command1", QStringLiteral("&Ok"));
+    Command2 = MakeButton("Command2", QStringLiteral("&Cancel"));
     Command1->setDefault(true);
-    Command2->setAutoDefault(false);
     GiveStaticEdge(Command1);
     GiveStaticEdge(Command2);
 

@@ -6,7 +6,8 @@
 #include "startup/settingsstore.h"
 #include "startup/startupsequence.h"
 #include "startup/windowhost.h"
-#include "startup/wineffects.h"
+#include "widgets/controls.h"
+#include "widgets/staticedge.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -27,14 +28,6 @@ QLineEdit* makeBox(const char* name, QLineEdit::EchoMode echo)
     box->setEchoMode(echo);
     box->setMinimumWidth(190);
     return box;
-}
-
-QPushButton* makeButton(const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -60,10 +53,10 @@ frmLogin::frmLogin(AppContext& context, StartupSequence& sequence, WindowHost& w
     lblLabels[1]->setBuddy(txtPassword);
     Label1->setBuddy(txtConfirm);
 
-    cmdOK = makeButton("cmdOK", QStringLiteral("OK"));
-    cmdCancel = makeButton("cmdCancel", QStringLiteral("Cancel"));
-    cmdHelp = makeButton("cmdHelp", QStringLiteral("Help"));
-    cmdAddUser = makeButton("cmdAddUser", QStringLiteral("Add User"));
+    cmdOK = MakeButton("cmdOK", QStringLiteral("OK"));
+    cmdCancel = MakeButton("cmdCancel", QStringLiteral("Cancel"));
+    cmdHelp = MakeButton("cmdHelp", QStringLiteral("Help"));
+    cmdAddUser = MakeButton("cmdAddUser", QStringLiteral("Add User"));
     cmdOK->setDefault(true);
 
     auto* form = new QGridLayout;
@@ -232,8 +225,8 @@ void frmLogin::cmdCancel_Click()
 
 void frmLogin::cmdHelp_Click()
 {
-    m_context.help.displayTopic(
-        this, m_context.state.installFile(QStringLiteral("Quillet.chm::/gstart_thestart.html")));
+    m_context.help.displayTopic(this, HelpViewer::topic(m_context.state.installFolder,
+                                                        QStringLiteral("gstart_thestart.html")));
 }
 
 void frmLogin::reject()

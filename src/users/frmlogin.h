@@ -1,6 +1,7 @@
 #pragma once
 
-#include "startup/appcontext.h"
+#include "services/appcontext.h"
+#include "startup/loadablewindow.h"
 #include "users/useraccounts.h"
 
 #include <QDialog>
@@ -15,7 +16,7 @@ class StartupSequence;
 class WindowHost;
 
 // The gate to the diary: logs a user in, or creates a new user in its add-user mode.
-class frmLogin final : public QDialog {
+class frmLogin final : public QDialog, public LoadableWindow {
     Q_OBJECT
 public:
     enum class Mode { Login, AddUser };
@@ -25,7 +26,7 @@ public:
 
     Mode mode() const { return m_mode; }
 
-    void Form_Load();
+    void Form_Load() override;
     void cmdOK_Click();
     void cmdCancel_Click();
     void cmdAddUser_Click();

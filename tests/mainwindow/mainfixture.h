@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/windows.h"
 #include "mainwindow/frmmain.h"
 #include "pages/monthcalendar.h"
 #include "pages/pagenavigation.h"
 #include "pages/pagestore.h"
 #include "pages/richtextbox.h"
-#include "startup/windows.h"
 #include "testcontext.h"
 #include "users/useraccounts.h"
 

@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(f.child<QLabel>("Label5")->text(), "Aug 05, 2001");
         QCOMPARE(f.history()->count(), 1);
         QCOMPARE(f.history()->currentText(), "August 05, 2001");
-        QCOMPARE(f.page()->Tag(), "CLEAN");
+        QCOMPARE(f.page()->Tag(), RichTextBox::PageState::Clean);
         QCOMPARE(f.child<QLabel>("Label3")->text(), "Version [2.0]");
         QCOMPARE(f.child<QLabel>("lblSpaceFill")->text(), "Version 2.0.23 [August 28,2001]");
         QCOMPARE(f.main()->minimumSize(), QSize(608, 449));

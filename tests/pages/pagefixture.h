@@ -21,8 +21,10 @@ struct PageFixture {
         auto* layout = new QHBoxLayout(&window);
         layout->addWidget(calendar);
         layout->addWidget(page);
-        QObject::connect(page, &RichTextBox::Change, page, [this] { page->setTag("DIRTY"); });
-        QObject::connect(page, &RichTextBox::SelChange, page, [this] { page->setTag("DIRTY"); });
+        QObject::connect(page, &RichTextBox::Change, page,
+                         [this] { page->setTag(RichTextBox::PageState::Dirty); });
+        QObject::connect(page, &RichTextBox::SelChange, page,
+                         [this] { page->setTag(RichTextBox::PageState::Dirty); });
     }
 
     QString pagePath(const QDate& date) const { return store.pageFilePath(date); }

@@ -1,5 +1,5 @@
 #include "pages/clockface.h"
-#include "pages/timesource.h"
+#include "services/timesource.h"
 #include "testmain.h"
 
 #include <QSignalSpy>

@@ -101,5 +101,5 @@ private slots:
     }
 };
 
-QUILLET_TEST_MAIN(PageFileTest)
+QUILLET_CORE_TEST_MAIN(PageFileTest)
 #include "tst_pagefile.moc"

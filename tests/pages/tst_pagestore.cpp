@@ -72,7 +72,7 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), currentForm(rtf, "ann"));
-        QCOMPARE(f.page->Tag(), "CLEAN");
+        QCOMPARE(f.page->Tag(), RichTextBox::PageState::Clean);
         QCOMPARE(f.calendar->dateTextFormat(kAugust5).fontWeight(), int(QFont::Bold));
         QCOMPARE(f.page->SelStart(), 2);
         QCOMPARE(f.page->SelLength(), 3);
@@ -85,7 +85,7 @@ private slots:
         f.store.SetPageText(kAugust5);
         QCOMPARE(f.page->TextRTF(), rtf);
         QCOMPARE(f.page->Text(), "Dear diary");
-        QCOMPARE(f.page->Tag(), "CLEAN");
+        QCOMPARE(f.page->Tag(), RichTextBox::PageState::Clean);
     }
 
     void load_data()
@@ -114,7 +114,7 @@ private slots:
         QSignalSpy shown(&f.store, &PageStore::pageShown);
         f.store.SetPageText(kAugust5);
         QCOMPARE(f.page->Text(), text);
-        QCOMPARE(f.page->Tag(), "CLEAN");
+        QCOMPARE(f.page->Tag(), RichTextBox::PageState::Clean);
         QCOMPARE(f.store.shownDate(), kAugust5);
         QCOMPARE(shown.count(), 1);
         QVERIFY(f.t.dialogs.messages.isEmpty());
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(f.page->Text(), QString());
         QCOMPARE(f.page->SelFontName(), std::optional<QString>("Comic Sans MS"));
         QCOMPARE(f.page->SelFontSize(), std::optional<qreal>(10));
-        QCOMPARE(f.page->Tag(), "CLEAN");
+        QCOMPARE(f.page->Tag(), RichTextBox::PageState::Clean);
     }
 
     void sameDate_onlyClearsTheFlag()
@@ -192,7 +192,7 @@ private slots:
         f.store.DeletePage();
         QVERIFY(!QFileInfo::exists(f.pagePath(kAugust5)));
         QCOMPARE(f.page->Text(), QString());
-        QCOMPARE(f.page->Tag(), "CLEAN");
+        QCOMPARE(f.page->Tag(), RichTextBox::PageState::Clean);
         QCOMPARE(f.t.dialogs.messages.size(), 1);
     }
 
@@ -224,7 +224,7 @@ private slots:
         const QByteArray before = f.readFile(kAugust5);
 
         f.page->setText("a new text");
-        QCOMPARE(f.page->Tag(), "DIRTY");
+        QCOMPARE(f.page->Tag(), RichTextBox::PageState::Dirty);
         {
             UnwritableFolder locked(f.store.pageFolder());
             if (locked.writable())
@@ -236,7 +236,7 @@ private slots:
                  qPrintable(f.t.dialogs.messages.first().text));
         QVERIFY(f.t.dialogs.messages.first().text.size() > 32); // the system's reason follows
         QCOMPARE(f.t.dialogs.messages.first().icon, MessageIcon::Critical);
-        QCOMPARE(f.page->Tag(), "DIRTY");
+        QCOMPARE(f.page->Tag(), RichTextBox::PageState::Dirty);
         QCOMPARE(f.readFile(kAugust5), before);
     }
 };

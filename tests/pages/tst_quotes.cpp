@@ -1,5 +1,5 @@
 #include "pages/quotes.h"
-#include "pages/randomsource.h"
+#include "services/randomsource.h"
 #include "testmain.h"
 
 #include <QFile>
@@ -202,5 +202,5 @@ private slots:
     }
 };
 
-QUILLET_TEST_MAIN(QuotesTest)
+QUILLET_CORE_TEST_MAIN(QuotesTest)
 #include "tst_quotes.moc"

@@ -61,15 +61,16 @@ private slots:
     void programWrites_notifyBeforeTheyReturn()
     {
         RichTextBox box;
-        connect(&box, &RichTextBox::Change, &box, [&] { box.setTag("DIRTY"); });
+        connect(&box, &RichTextBox::Change, &box,
+                [&] { box.setTag(RichTextBox::PageState::Dirty); });
         QSignalSpy changes(&box, &RichTextBox::Change);
         box.setTextRTF("{\\rtf1\\ansi Hello}");
         QVERIFY(changes.count() > 0);
-        box.setTag("CLEAN");
+        box.setTag(RichTextBox::PageState::Clean);
         box.setText("plain");
-        box.setTag("CLEAN");
+        box.setTag(RichTextBox::PageState::Clean);
         QCoreApplication::processEvents();
-        QCOMPARE(box.Tag(), "CLEAN");
+        QCOMPARE(box.Tag(), RichTextBox::PageState::Clean);
     }
 
     void largeAndSmallPages_readAlike()

@@ -1,5 +1,6 @@
 #include "startup/numbers.h"
 #include "startup/preferences.h"
+#include "startup/preferencetarget.h"
 #include "startup/scrambler.h"
 #include "testcontext.h"
 #include "testmain.h"
@@ -15,20 +16,23 @@ namespace {
 class RecordingWindow final : public PreferenceTarget {
 public:
     QStringList calls;
-    int state = 0;
+    PlacementState state = PlacementState::Normal;
 
     void loadWelcomePage(const QString& path) override { calls << "welcome " + path; }
+    QString skin() const override { return "/skins/red.jss"; }
     void applySkin(const QString& path) override { calls << "skin " + path; }
-    int placementState() const override { return state; }
-    void setPlacementState(int newState) override
+    PlacementState placementState() const override { return state; }
+    void setPlacementState(PlacementState newState) override
     {
         state = newState;
-        calls << QString("state %1").arg(newState);
+        calls << QString("state %1").arg(int(newState));
     }
-    void setWindowMetric(Metric metric, double twips) override
+    double windowMetric(WindowMetric metric) const override { return 100.5 + int(metric); }
+    void setWindowMetric(WindowMetric metric, double twips) override
     {
         calls << QString("metric %1 %2").arg(int(metric)).arg(twips, 0, 'g', 15);
     }
+    quint32 colourBlock(int index) const override { return index == 1 ? 0xFFFFFFFF : index; }
     void setColourBlock(int index, quint32 colour) override
     {
         calls << QString("colour %1 %2").arg(index).arg(colour);
@@ -174,6 +178,32 @@ private slots:
                               "colour 0 255", "colour 2 65281", "colour 15 4294967295"}));
     }
 
+    void metrics_saved_underTheUsersKeys_data()
+    {
+        QTest::addColumn<PlacementState>("state");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("normal") << PlacementState::Normal << "100.5";
+        // A maximised window keeps the place it will come back to.
+        QTest::newRow("maximised") << PlacementState::Maximised << "450";
+    }
+    void metrics_saved_underTheUsersKeys()
+    {
+        QFETCH(PlacementState, state);
+        QFETCH(QString, left);
+        Fixture f;
+        const QString metrics = f.t.root("ann\\Metrics");
+        f.t.settings.WriteValue(metrics, "Left", "450");
+        f.window.state = state;
+        f.preferences.saveWindowMetrics(f.window);
+        QCOMPARE(f.t.settings.ReadValue(f.t.root("ann\\Skin"), "Name"), "/skins/red.jss");
+        QCOMPARE(f.t.settings.ReadValue(metrics, "Window State"), QString::number(int(state)));
+        QCOMPARE(f.t.settings.ReadValue(metrics, "Left"), left);
+        const QString colours = f.t.root("ann\\Custom Colors");
+        QCOMPARE(f.t.settings.ReadValue(colours, "COLOR0"), "0");
+        QCOMPARE(f.t.settings.ReadValue(colours, "COLOR1"), "-1");
+        QCOMPARE(f.t.settings.ReadValue(colours, "COLOR15"), "15");
+    }
+
     void maximised_skipsThePlacement()
     {
         Fixture f;
@@ -185,5 +215,5 @@ private slots:
     }
 };
 
-QUILLET_TEST_MAIN(PreferencesTest)
+QUILLET_CORE_TEST_MAIN(PreferencesTest)
 #include "tst_preferences.moc"

@@ -83,5 +83,5 @@ private slots:
     }
 };
 
-QUILLET_TEST_MAIN(ScramblerTest)
+QUILLET_CORE_TEST_MAIN(ScramblerTest)
 #include "tst_scrambler.moc"

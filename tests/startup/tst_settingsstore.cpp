@@ -152,5 +152,5 @@ private slots:
     }
 };
 
-QUILLET_TEST_MAIN(SettingsStoreTest)
+QUILLET_CORE_TEST_MAIN(SettingsStoreTest)
 #include "tst_settingsstore.moc"

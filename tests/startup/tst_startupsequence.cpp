@@ -177,5 +177,5 @@ private slots:
     }
 };
 
-QUILLET_TEST_MAIN(StartupSequenceTest)
+QUILLET_CORE_TEST_MAIN(StartupSequenceTest)
 #include "tst_startupsequence.moc"

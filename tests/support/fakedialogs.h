@@ -44,15 +44,16 @@ public:
         return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
     }
 
-    std::optional<QColor> colorAnswer;
-    QList<QColor> customColorsShown;
-    QList<QColor> customColorsAfter;
-    std::optional<QColor> chooseColor(QWidget*, const QColor&, bool,
-                                      QList<QColor>& customColors) override
+    // Colours as 0x00BBGGRR.
+    std::optional<quint32> colorAnswer;
+    std::array<quint32, 16> customColoursShown{};
+    std::optional<std::array<quint32, 16>> customColoursAfter;
+    std::optional<quint32> chooseColor(QWidget*, quint32, bool,
+                                       std::array<quint32, 16>& customColours) override
     {
-        customColorsShown = customColors;
-        if (!customColorsAfter.isEmpty())
-            customColors = customColorsAfter;
+        customColoursShown = customColours;
+        if (customColoursAfter)
+            customColours = *customColoursAfter;
         return colorAnswer;
     }
 };

@@ -2,10 +2,10 @@
 
 #include "fakedialogs.h"
 #include "fakeservices.h"
-#include "pages/randomsource.h"
-#include "pages/timesource.h"
 #include "platform/sqliteregistry.h"
-#include "startup/appcontext.h"
+#include "services/appcontext.h"
+#include "services/randomsource.h"
+#include "services/timesource.h"
 #include "startup/appsettingsstore.h"
 #include "startup/logonentry.h"
 #include "startup/programstate.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/windows.h"
+#include "app/windows.h"
 #include "testcontext.h"
 #include "users/frmlogin.h"
 

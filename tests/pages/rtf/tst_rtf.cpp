@@ -579,5 +579,5 @@ private slots:
     }
 };
 
-QUILLET_TEST_MAIN(RtfTest)
+QUILLET_GUI_TEST_MAIN(RtfTest)
 #include "tst_rtf.moc"

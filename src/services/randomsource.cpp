@@ -1,4 +1,4 @@
-#include "pages/randomsource.h"
+#include "services/randomsource.h"
 
 namespace Quillet {
 namespace {

@@ -1,4 +1,4 @@
-#include "startup/wineffects.h"
+#include "widgets/staticedge.h"
 
 #include <QAbstractButton>
 

@@ -4,7 +4,7 @@
 
 namespace Quillet {
 
-// Colours are stored as 0x00BBGGRR numbers.
+// Colours are stored and exchanged with the dialogs as 0x00BBGGRR numbers.
 inline QColor FromBgr(quint32 bgr)
 {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));

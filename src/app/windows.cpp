@@ -1,13 +1,12 @@
-#include "startup/windows.h"
+#include "app/windows.h"
 
-#include "mainwindow/frmmain.h"
-#include "startup/placeholderwindow.h"
-#include "users/frmlogin.h"
+#include "services/appcontext.h"
+#include "startup/loadablewindow.h"
 
 namespace Quillet {
 
 Windows::Windows(AppContext& context)
-    : m_context(context), m_sequence(context.state, context.settings, *this)
+    : m_sequence(context.state, context.settings, *this), m_factory(context, m_sequence, *this)
 {}
 
 Windows::~Windows()
@@ -24,39 +23,17 @@ QWidget* Windows::window(WindowId id) const
     return found == m_windows.end() ? nullptr : found->second;
 }
 
-QWidget* Windows::create(WindowId id)
-{
-    switch (id) {
-    case WindowId::Login:
-        return new frmLogin(m_context, m_sequence, *this);
-    case WindowId::Splash:
-        return new PlaceholderWindow(QStringLiteral("splash screen"), QStringLiteral("Continue"),
-                                     [this] {
-                                         createHidden(WindowId::Main);
-                                         m_sequence.splashFinished();
-                                     });
-    case WindowId::Main:
-        return new frmMain(m_context, *this);
-    case WindowId::Tray:
-        return new PlaceholderWindow(QStringLiteral("tray window"), QStringLiteral("Open"),
-                                     [this] { m_sequence.trayOpened(); });
-    }
-    return nullptr;
-}
-
 QWidget* Windows::load(WindowId id)
 {
     if (QWidget* existing = window(id))
         return existing;
-    QWidget* created = create(id);
+    QWidget* created = m_factory.create(id);
     created->setAttribute(Qt::WA_DeleteOnClose);
     connect(created, &QObject::destroyed, this,
             [this, id, created] { windowDestroyed(id, created); });
     m_windows[id] = created;
-    if (auto* login = qobject_cast<frmLogin*>(created))
-        login->Form_Load();
-    else if (auto* main = qobject_cast<frmMain*>(created))
-        main->Form_Load();
+    if (auto* loadable = dynamic_cast<LoadableWindow*>(created))
+        loadable->Form_Load();
     return created;
 }
 
@@ -71,10 +48,7 @@ void Windows::showWindow(WindowId id)
 
 void Windows::createHidden(WindowId id)
 {
-    QWidget* created = load(id);
-    // Until the tray icon exists, its stand-in must be seen to be opened at all.
-    if (qobject_cast<PlaceholderWindow*>(created) && id == WindowId::Tray)
-        created->show();
+    load(id);
 }
 
 bool Windows::unloadWindow(WindowId id)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/appcontext.h"
+#include "app/windowfactory.h"
 #include "startup/startupsequence.h"
 #include "startup/windowhost.h"
 
@@ -41,11 +41,10 @@ signals:
 
 private:
     QWidget* load(WindowId id);
-    QWidget* create(WindowId id);
     void windowDestroyed(WindowId id, QObject* destroyed);
 
-    AppContext& m_context;
     StartupSequence m_sequence;
+    WindowFactory m_factory;
     std::map<WindowId, QWidget*> m_windows;
     bool m_programEnded = false;
 };

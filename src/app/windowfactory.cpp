@@ -1,0 +1,31 @@
+#include "app/windowfactory.h"
+
+#include "app/placeholderwindow.h"
+#include "mainwindow/frmmain.h"
+#include "startup/startupsequence.h"
+#include "startup/windowhost.h"
+#include "users/frmlogin.h"
+
+namespace Quillet {
+
+QWidget* WindowFactory::create(WindowId window)
+{
+    switch (window) {
+    case WindowId::Login:
+        return new frmLogin(m_context, m_sequence, m_host);
+    case WindowId::Splash:
+        return new PlaceholderWindow(QStringLiteral("splash screen"), QStringLiteral("Continue"),
+                                     [this] {
+                                         m_host.createHidden(WindowId::Main);
+                                         m_sequence.splashFinished();
+                                     });
+    case WindowId::Main:
+        return new frmMain(m_context, m_host);
+    case WindowId::Tray:
+        return new PlaceholderWindow(QStringLiteral("tray window"), QStringLiteral("Open"),
+                                     [this] { m_sequence.trayOpened(); });
+    }
+    return nullptr;
+}
+
+} // namespace Quillet
