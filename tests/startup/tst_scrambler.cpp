@@ -13,6 +13,50 @@ QByteArray mixed(const QByteArray& text, std::string_view key)
     return out;
 }
 
+// Scrambling written out position by position: output position j holds text position s XOR
+// the key character at s mod (key length), where s is j itself for an odd length and j's
+// mirror inside its own half for an even one.
+QByteArray scrambledByHand(const QByteArray& text, const QByteArray& key)
+{
+    const qsizetype length = text.size();
+    const qsizetype half = length / 2;
+    QByteArray out(length, '\0');
+    for (qsizetype j = 0; j < length; ++j) {
+        qsizetype s = j;
+        if (length % 2 == 0)
+            s = j < half ? half - 1 - j : length - 1 - (j - half);
+        out[j] = char(text.at(s) ^ key.at(s % key.size()));
+    }
+    return out;
+}
+
+// Bytes of every value in an order with no period of its own, so that a key or a half put in
+// the wrong place shows.
+QByteArray varied(qsizetype length)
+{
+    QByteArray text(length, '\0');
+    quint32 state = 1;
+    for (char& byte : text) {
+        state = state * 1103515245u + 12345u;
+        byte = char(state >> 16);
+    }
+    return text;
+}
+
+// Where two long runs of bytes part: more use in a failure than two truncated dumps.
+QByteArray firstDifference(const QByteArray& actual, const QByteArray& expected)
+{
+    qsizetype i = 0;
+    while (i < actual.size() && i < expected.size() && actual.at(i) == expected.at(i))
+        ++i;
+    return QStringLiteral("first wrong byte at position %1 of %2 (got %3, expected %4)")
+        .arg(i)
+        .arg(expected.size())
+        .arg(i < actual.size() ? int(quint8(actual.at(i))) : -1)
+        .arg(i < expected.size() ? int(quint8(expected.at(i))) : -1)
+        .toUtf8();
+}
+
 QByteArray allByteValues()
 {
     QByteArray bytes;
@@ -74,6 +118,34 @@ private slots:
         for (const char position : expectedOrder)
             expected.append(m.at(position));
         QCOMPARE(Scramble(text, DORN), expected);
+    }
+
+    void longTexts_meetTheKeyByPosition_andHaveTheirHalvesReversed_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<int>("length");
+        // Around one, two and three times 4096 bytes (the scrambler works in blocks of about
+        // that size), odd and even, and past the old 32,767-character limit.
+        for (const std::string_view key : {BELKA, DORN, TORVA, MIRSKO}) {
+            const QByteArray k(key.data(), qsizetype(key.size()));
+            for (const int length : {4091, 4092, 4095, 4096, 4097, 4098, 8191, 8192, 8193,
+                                     3 * 4096 + 5, 3 * 4096 + 6, 40000})
+                QTest::addRow("%s %d", k.constData(), length) << k << length;
+        }
+    }
+    void longTexts_meetTheKeyByPosition_andHaveTheirHalvesReversed()
+    {
+        QFETCH(QByteArray, key);
+        QFETCH(int, length);
+        const std::string_view k(key.constData(), size_t(key.size()));
+        const QByteArray text = varied(length);
+        const QByteArray expected = scrambledByHand(text, key);
+
+        const QByteArray scrambled = Scramble(text, k);
+        QVERIFY2(scrambled == expected, firstDifference(scrambled, expected));
+        // Also a text scrambled elsewhere reads back.
+        const QByteArray unscrambled = Unscramble(expected, k);
+        QVERIFY2(unscrambled == text, firstDifference(unscrambled, text));
     }
 
     void knownValue_passwordOfBob()
