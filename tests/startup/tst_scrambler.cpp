@@ -1,3 +1,4 @@
+#include "scrambledbyhand.h"
 #include "startup/scrambler.h"
 #include "testmain.h"
 
@@ -13,23 +14,6 @@ QByteArray mixed(const QByteArray& text, std::string_view key)
     return out;
 }
 
-// Scrambling written out position by position: output position j holds text position s XOR
-// the key character at s mod (key length), where s is j itself for an odd length and j's
-// mirror inside its own half for an even one.
-QByteArray scrambledByHand(const QByteArray& text, const QByteArray& key)
-{
-    const qsizetype length = text.size();
-    const qsizetype half = length / 2;
-    QByteArray out(length, '\0');
-    for (qsizetype j = 0; j < length; ++j) {
-        qsizetype s = j;
-        if (length % 2 == 0)
-            s = j < half ? half - 1 - j : length - 1 - (j - half);
-        out[j] = char(text.at(s) ^ key.at(s % key.size()));
-    }
-    return out;
-}
-
 // Bytes of every value in an order with no period of its own, so that a key or a half put in
 // the wrong place shows.
 QByteArray varied(qsizetype length)
@@ -41,20 +25,6 @@ QByteArray varied(qsizetype length)
         byte = char(state >> 16);
     }
     return text;
-}
-
-// Where two long runs of bytes part: more use in a failure than two truncated dumps.
-QByteArray firstDifference(const QByteArray& actual, const QByteArray& expected)
-{
-    qsizetype i = 0;
-    while (i < actual.size() && i < expected.size() && actual.at(i) == expected.at(i))
-        ++i;
-    return QStringLiteral("first wrong byte at position %1 of %2 (got %3, expected %4)")
-        .arg(i)
-        .arg(expected.size())
-        .arg(i < actual.size() ? int(quint8(actual.at(i))) : -1)
-        .arg(i < expected.size() ? int(quint8(expected.at(i))) : -1)
-        .toUtf8();
 }
 
 QByteArray allByteValues()
