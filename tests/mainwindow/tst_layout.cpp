@@ -115,16 +115,31 @@ private slots:
 
     void storedMaximised_opensMaximised_withoutApplyingThePlacement()
     {
+        QRect designed; // where the window of a user without stored metrics stands
+        {
+            TestContext t;
+            t.state.currentUser = "ann";
+            Windows windows(t.context);
+            windows.showWindow(WindowId::Main);
+            designed = windows.window<frmMain>(WindowId::Main)->geometry();
+        }
         TestContext t;
         const QString metrics = t.root("ann\\Metrics");
         t.settings.WriteValue(metrics, "Window State", "2");
-        t.settings.WriteValue(metrics, "Width", "3000");
+        // 100, 80, 700 x 520 pixels: a place and size the window could take.
+        t.settings.WriteValue(metrics, "Left", "1500");
+        t.settings.WriteValue(metrics, "Top", "1200");
+        t.settings.WriteValue(metrics, "Width", "10500");
+        t.settings.WriteValue(metrics, "Height", "7800");
         t.state.currentUser = "ann";
         Windows windows(t.context);
         windows.showWindow(WindowId::Main);
         auto* main = windows.window<frmMain>(WindowId::Main);
         QVERIFY(main->isMaximized());
-        QVERIFY(main->normalGeometry().width() != 200);
+        QVERIFY(designed != QRect(QPoint(100, 80), QSize(700, 520)));
+        // Restored, the window comes back where it was designed, not where the metrics say.
+        main->showNormal();
+        QCOMPARE(main->geometry(), designed);
     }
 };
 

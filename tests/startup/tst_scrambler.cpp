@@ -1,3 +1,4 @@
+#include "scrambledbyhand.h"
 #include "startup/scrambler.h"
 #include "testmain.h"
 
@@ -11,6 +12,19 @@ QByteArray mixed(const QByteArray& text, std::string_view key)
     for (qsizetype i = 0; i < text.size(); ++i)
         out.append(char(text.at(i) ^ key[size_t(i) % key.size()]));
     return out;
+}
+
+// Bytes of every value in an order with no period of its own, so that a key or a half put in
+// the wrong place shows.
+QByteArray varied(qsizetype length)
+{
+    QByteArray text(length, '\0');
+    quint32 state = 1;
+    for (char& byte : text) {
+        state = state * 1103515245u + 12345u;
+        byte = char(state >> 16);
+    }
+    return text;
 }
 
 QByteArray allByteValues()
@@ -74,6 +88,34 @@ private slots:
         for (const char position : expectedOrder)
             expected.append(m.at(position));
         QCOMPARE(Scramble(text, DORN), expected);
+    }
+
+    void longTexts_meetTheKeyByPosition_andHaveTheirHalvesReversed_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<int>("length");
+        // Around one, two and three times 4096 bytes (the scrambler works in blocks of about
+        // that size), odd and even, and past the old 32,767-character limit.
+        for (const std::string_view key : {BELKA, DORN, TORVA, MIRSKO}) {
+            const QByteArray k(key.data(), qsizetype(key.size()));
+            for (const int length : {4091, 4092, 4095, 4096, 4097, 4098, 8191, 8192, 8193,
+                                     3 * 4096 + 5, 3 * 4096 + 6, 40000})
+                QTest::addRow("%s %d", k.constData(), length) << k << length;
+        }
+    }
+    void longTexts_meetTheKeyByPosition_andHaveTheirHalvesReversed()
+    {
+        QFETCH(QByteArray, key);
+        QFETCH(int, length);
+        const std::string_view k(key.constData(), size_t(key.size()));
+        const QByteArray text = varied(length);
+        const QByteArray expected = scrambledByHand(text, key);
+
+        const QByteArray scrambled = Scramble(text, k);
+        QVERIFY2(scrambled == expected, firstDifference(scrambled, expected));
+        // Also a text scrambled elsewhere reads back.
+        const QByteArray unscrambled = Unscramble(expected, k);
+        QVERIFY2(unscrambled == text, firstDifference(unscrambled, text));
     }
 
     void knownValue_passwordOfBob()
