@@ -1,53 +1,10 @@
-#include "pagefixture.h"
 #include "pages/pagefile.h"
-#include "scrambledbyhand.h"
 #include "startup/scrambler.h"
 #include "testmain.h"
-
-#include <QSet>
-#include <algorithm>
 
 using namespace Quillet;
 
 namespace {
-
-const QDate kAugust5(2001, 8, 5);
-
-// A page of some 77,000 characters, every line different: its rich text is over 64 KB.
-QStringList diaryLines()
-{
-    QStringList lines;
-    for (int entry = 1; entry <= 1100; ++entry) {
-        lines << QStringLiteral("Entry %1: we walked along the river and counted %2 herons.")
-                     .arg(entry)
-                     .arg(entry * 7 % 50);
-    }
-    return lines;
-}
-
-QByteArray byHand(const QByteArray& richText, const QByteArray& owner)
-{
-    return scrambledByHand(richText, "BELKA") + "$SACRM$" + scrambledByHand(owner, "DORN") +
-           "$ENC$";
-}
-
-// The first run of 16 bytes of the page's own text that can be read in the file as it is, or
-// backwards: a half reversed is as readable as it was.
-QByteArray plainRunIn(const QByteArray& plain, const QByteArray& file)
-{
-    constexpr qsizetype kRun = 16;
-    QSet<QByteArray> fileRuns;
-    for (qsizetype i = 0; i + kRun <= file.size(); ++i)
-        fileRuns.insert(file.mid(i, kRun));
-    for (qsizetype i = 0; i + kRun <= plain.size(); ++i) {
-        const QByteArray run = plain.mid(i, kRun);
-        QByteArray backwards = run;
-        std::reverse(backwards.begin(), backwards.end());
-        if (fileRuns.contains(run) || fileRuns.contains(backwards))
-            return run;
-    }
-    return QByteArray();
-}
 
 QByteArray currentForm(const QByteArray& richText, const QByteArray& owner)
 {
@@ -132,39 +89,6 @@ private slots:
         QVERIFY(readBack.richText != rtf);
         QCOMPARE(QByteArray(readBack.richText).replace(' ', ""), QByteArray(rtf).replace(' ', ""));
         QVERIFY(readBack.richText.startsWith(rtf.left(rtf.lastIndexOf('}'))));
-    }
-
-    void longPage_isWrittenScrambledToItsLastByte()
-    {
-        PageFixture f;
-        const QString plain = diaryLines().join('\n');
-        f.page->setText(plain);
-        const QByteArray rtf = f.page->TextRTF();
-        QVERIFY(rtf.size() > 64 * 1024);
-        f.calendar->setValue(kAugust5);
-
-        QVERIFY(f.store.SavePage());
-
-        const QByteArray file = f.readFile(kAugust5);
-        const QByteArray expected = byHand(rtf, "ann");
-        QCOMPARE(plainRunIn(plain.toUtf8(), file), QByteArray());
-        QVERIFY2(file == expected, firstDifference(file, expected));
-    }
-
-    void longPageScrambledElsewhere_reads()
-    {
-        PageFixture f;
-        const QStringList lines = diaryLines();
-        const QByteArray rtf = "{\\rtf1\\ansi " + lines.join("\\par\n").toUtf8() + "}";
-        QVERIFY(rtf.size() > 64 * 1024);
-        QVERIFY(f.writeFile(kAugust5, byHand(rtf, "ann")));
-
-        f.store.SetPageText(kAugust5);
-
-        QVERIFY(f.t.dialogs.messages.isEmpty());
-        const QByteArray shown = f.page->Text().toUtf8();
-        const QByteArray written = lines.join('\n').toUtf8();
-        QVERIFY2(shown == written, firstDifference(shown, written));
     }
 
     void everyByteValue_survives()
