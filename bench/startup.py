@@ -63,7 +63,7 @@ def start_once(build, environment):
 
 
 def main():
-    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build"))
+    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build-bench"))
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 9
     folder = tempfile.mkdtemp(prefix="quillet-startup-")
     xvfb = None

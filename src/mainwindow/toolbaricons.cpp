@@ -9,7 +9,7 @@
 namespace Quillet {
 namespace {
 
-// Draws on a 24 x 24 grid.
+// Glyphs are drawn on a 24 x 24 grid, whatever the size of the button.
 void drawGlyph(QPainter& p, const QString& key, const QColor& ink, const QColor& accent)
 {
     p.setRenderHint(QPainter::Antialiasing);

@@ -5,8 +5,8 @@ set -u
 QUILLET_BIN=$1
 CLOSE_WINDOW=$2
 . "$(dirname "$0")/e2e-lib.sh"
-command -v xclip >/dev/null || skip "xclip is not installed (scripts/setup installs it)"
-command -v convert >/dev/null || skip "ImageMagick is not installed (scripts/setup installs it)"
+need xclip
+need convert
 e2e_start_display
 [ "$(date +%H%M)" = 2359 ] && skip "today would end before the test does"
 

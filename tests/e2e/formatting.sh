@@ -4,7 +4,7 @@
 set -u
 QUILLET_BIN=$1
 . "$(dirname "$0")/e2e-lib.sh"
-command -v xclip >/dev/null || skip "xclip is not installed (scripts/setup installs it)"
+need xclip
 e2e_start_display
 [ "$(date +%H%M)" = 2359 ] && skip "today would end before the test does"
 

@@ -10,6 +10,21 @@
 
 using namespace Quillet;
 
+namespace {
+
+// Stores ann's window state and placement in twips (Left, Top, Width, Height).
+QString storeMetrics(TestContext& t, const QString& state, const QStringList& placement)
+{
+    const QString metrics = t.root("ann\\Metrics");
+    t.settings.WriteValue(metrics, "Window State", state);
+    const char* names[] = {"Left", "Top", "Width", "Height"};
+    for (int i = 0; i < placement.size(); ++i)
+        t.settings.WriteValue(metrics, names[i], placement[i]);
+    return metrics;
+}
+
+} // namespace
+
 class LayoutTest : public QObject {
     Q_OBJECT
 
@@ -90,12 +105,7 @@ private slots:
     {
         TestContext t;
         t.settings.WriteValue(t.root("Switch"), "Value", "yes");
-        const QString metrics = t.root("ann\\Metrics");
-        t.settings.WriteValue(metrics, "Window State", "0");
-        t.settings.WriteValue(metrics, "Left", "1234.5");
-        t.settings.WriteValue(metrics, "Top", "600");
-        t.settings.WriteValue(metrics, "Width", "10123.25");
-        t.settings.WriteValue(metrics, "Height", "7500");
+        const QString metrics = storeMetrics(t, "0", {"1234.5", "600", "10123.25", "7500"});
         t.settings.WriteValue(t.root("ann\\Custom Colors"), "COLOR3", "65280");
         t.settings.WriteValue(t.root("ann\\Custom Colors"), "COLOR4", "green");
         t.state.currentUser = "ann";
@@ -124,13 +134,8 @@ private slots:
             designed = windows.window<frmMain>(WindowId::Main)->geometry();
         }
         TestContext t;
-        const QString metrics = t.root("ann\\Metrics");
-        t.settings.WriteValue(metrics, "Window State", "2");
         // 100, 80, 700 x 520 pixels: a place and size the window could take.
-        t.settings.WriteValue(metrics, "Left", "1500");
-        t.settings.WriteValue(metrics, "Top", "1200");
-        t.settings.WriteValue(metrics, "Width", "10500");
-        t.settings.WriteValue(metrics, "Height", "7800");
+        storeMetrics(t, "2", {"1500", "1200", "10500", "7800"});
         t.state.currentUser = "ann";
         Windows windows(t.context);
         windows.showWindow(WindowId::Main);
