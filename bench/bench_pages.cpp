@@ -5,17 +5,7 @@
 #include "pages/pagestore.h"
 #include "pages/richtextbox.h"
 #include "pages/rtf/rtfreader.h"
-#include "platform/dialogs.h"
-#include "platform/helpviewer.h"
-#include "platform/shell.h"
-#include "platform/sqliteregistry.h"
-#include "services/appcontext.h"
-#include "services/randomsource.h"
-#include "services/timesource.h"
-#include "startup/appsettingsstore.h"
-#include "startup/logonentry.h"
-#include "startup/programstate.h"
-#include "startup/settingsstore.h"
+#include "testcontext.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -32,57 +22,20 @@ using namespace Quillet;
 
 namespace {
 
-class SilentDialogs final : public Dialogs {
-public:
-    MessageAnswer message(QWidget*, const QString&, MessageButtons, MessageIcon,
-                          const QString&) override
-    {
-        return MessageAnswer::Ok;
-    }
-    QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QColor> chooseColor(QWidget*, const QColor&, bool, QList<QColor>&) override
-    {
-        return std::nullopt;
-    }
-};
-class NoHelp final : public HelpViewer {
-public:
-    void displayTopic(QWidget*, const QString&) override {}
-    void closeAll() override {}
-};
-class NoShell final : public Shell {
-public:
-    void openUrl(const QString&) override {}
-    void openDocument(const QString&) override {}
-    void startProgram(const QString&) override {}
-};
-
 // The editor, the calendar and the page store of user "ann", over a temporary settings
 // database; the pages lie below `installFolder`, by default a temporary folder of its own.
 struct PageFrame {
     explicit PageFrame(const QString& installFolder = {})
-        : registry(dir.filePath("registry.sqlite3")), settings(registry), appSettings(registry)
     {
-        state.installFolder = installFolder.isEmpty() ? dir.path() : installFolder;
-        state.currentUser = "ann";
-        state.defaultFont = "DejaVu Sans";
+        t.state.installFolder = installFolder.isEmpty() ? t.dir.path() : installFolder;
+        t.state.currentUser = "ann";
+        t.state.defaultFont = "DejaVu Sans";
     }
 
-    QTemporaryDir dir;
-    SqliteRegistry registry;
-    SettingsStore settings;
-    AppSettingsStore appSettings;
-    ProgramState state;
-    SilentDialogs dialogs;
-    NoShell shell;
-    NoHelp help;
-    LogOnEntry logOn{settings, dir.path(), dir.filePath("quillet.desktop")};
-    SystemTimeSource time;
-    UnseededRandom random;
-    AppContext context{state, settings, appSettings, dialogs, shell, help, logOn, time, random};
+    TestContext t;
     RichTextBox page;
     MonthCalendar calendar;
-    PageStore store{context, page, calendar};
+    PageStore store{t.context, page, calendar};
 };
 
 // One saved page of the given size on 5 August 2001 and an empty day beside it.
@@ -134,7 +87,7 @@ struct DiaryBench : PageFrame {
 
     QComboBox history;
     QLabel caption;
-    PageNavigation navigation{context, store, page, calendar, history, caption};
+    PageNavigation navigation{t.context, store, page, calendar, history, caption};
 };
 
 void rtfReader(benchmark::State& state)

@@ -23,8 +23,6 @@ QByteArray currentForm(const QByteArray& richText, const QByteArray& owner)
     return Scramble(richText, BELKA) + "$SACRM$" + Scramble(owner, DORN) + "$ENC$";
 }
 
-// Makes a folder unwritable for as long as it lives: by its mode, or for root, which ignores
-// modes, by the immutable attribute.
 // A page of some 77,000 characters, every line different: its rich text is over 64 KB.
 QStringList diaryLines()
 {
@@ -61,6 +59,8 @@ QByteArray plainRunIn(const QByteArray& plain, const QByteArray& file)
     return QByteArray();
 }
 
+// Makes a folder unwritable for as long as it lives: by its mode, or for root, which ignores
+// modes, by the immutable attribute.
 class UnwritableFolder {
 public:
     explicit UnwritableFolder(QString path) : m_path(std::move(path))
