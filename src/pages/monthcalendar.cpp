@@ -11,10 +11,7 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent)
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setGridVisible(false);
     setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    connect(this, &QCalendarWidget::clicked, this, [this](QDate date) {
-        emit DateClick(date);
-        emit Click();
-    });
+    connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::open);
     if (QWidget* view = findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview")))
         view->installEventFilter(this);
     connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::Click);
@@ -27,16 +24,23 @@ bool MonthCalendar::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            emit DateClick(selectedDate());
-            emit Click();
+            open(selectedDate());
             return true;
         }
     }
     return QCalendarWidget::eventFilter(watched, event);
 }
 
+void MonthCalendar::open(const QDate& date)
+{
+    m_value = date;
+    emit DateClick(date);
+    emit Click();
+}
+
 void MonthCalendar::setValue(const QDate& date)
 {
+    m_value = date;
     setSelectedDate(date);
     setCurrentPage(date.year(), date.month());
 }
@@ -53,10 +57,10 @@ std::optional<QDate> MonthCalendar::VisibleDays(int position) const
     return firstOfMonth.addDays(position - lead);
 }
 
-void MonthCalendar::setDayBold(const QDate& date)
+void MonthCalendar::setDayBold(const QDate& date, bool bold)
 {
     QTextCharFormat format = dateTextFormat(date);
-    format.setFontWeight(QFont::Bold);
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     setDateTextFormat(date, format);
 }
 

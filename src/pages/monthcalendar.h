@@ -5,8 +5,9 @@
 
 namespace Quillet {
 
-// The month calendar beside the page. Its value is the date whose page is saved; days with
-// pages are drawn bold. DateClick comes from the user only, never from a program write.
+// The month calendar beside the page. Its value is the date whose page is saved: the date last
+// written or opened (clicked, or Enter on a day), not the day the keyboard has only moved to.
+// Days with pages are drawn bold. DateClick comes from the user only, never from a program write.
 class MonthCalendar final : public QCalendarWidget {
     Q_OBJECT
 public:
@@ -14,7 +15,7 @@ public:
 
     explicit MonthCalendar(QWidget* parent = nullptr);
 
-    QDate Value() const { return selectedDate(); }
+    QDate Value() const { return m_value; }
     void setValue(const QDate& date);
     int Day() const { return Value().day(); }
     int Month() const { return Value().month(); }
@@ -23,7 +24,7 @@ public:
     // The date in cell `position` of the day grid, counted row by row from 0; nullopt for a
     // position the grid does not have.
     std::optional<QDate> VisibleDays(int position) const;
-    void setDayBold(const QDate& date);
+    void setDayBold(const QDate& date, bool bold = true);
     void setBackgroundColor(const QColor& color);
 
 signals:
@@ -33,6 +34,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void open(const QDate& date);
+
+    QDate m_value;
 };
 
 } // namespace Quillet

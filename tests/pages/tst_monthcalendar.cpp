@@ -88,6 +88,25 @@ private slots:
         QCOMPARE(dateClicks.last().first().toDate(), QDate(2001, 8, 17));
     }
 
+    void keyboardMoves_keepTheValue_untilADayIsOpened()
+    {
+        MonthCalendar calendar;
+        calendar.show();
+        calendar.setValue(QDate(2001, 8, 5));
+        QSignalSpy dateClicks(&calendar, &MonthCalendar::DateClick);
+        QTableView* grid = dayGrid(calendar);
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End})
+            QTest::keyClick(grid, key);
+        QCOMPARE(calendar.Value(), QDate(2001, 8, 5));
+        QCOMPARE(calendar.Month(), 8);
+        QCOMPARE(dateClicks.count(), 0);
+
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(dateClicks.count(), 1);
+        QCOMPARE(calendar.Value(), QDate(2001, 9, 30));
+        QCOMPARE(dateClicks.first().first().toDate(), QDate(2001, 9, 30));
+    }
+
     void monthChange_raisesClick()
     {
         MonthCalendar calendar;
@@ -97,13 +116,15 @@ private slots:
         QCOMPARE(clicks.count(), 1);
     }
 
-    void dayBold_marksThatDate()
+    void dayBold_marksThatDate_andCanBeTakenBack()
     {
         MonthCalendar calendar;
         calendar.setValue(QDate(2001, 8, 5));
         calendar.setDayBold(QDate(2001, 8, 7));
         QCOMPARE(calendar.dateTextFormat(QDate(2001, 8, 7)).fontWeight(), int(QFont::Bold));
         QVERIFY(calendar.dateTextFormat(QDate(2001, 8, 8)).fontWeight() != int(QFont::Bold));
+        calendar.setDayBold(QDate(2001, 8, 7), false);
+        QVERIFY(calendar.dateTextFormat(QDate(2001, 8, 7)).fontWeight() != int(QFont::Bold));
     }
 };
 
