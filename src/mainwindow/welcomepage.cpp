@@ -9,7 +9,7 @@ namespace Quillet {
 
 void WelcomePage::load(const QString& path)
 {
-    m_page.setFileName(path);
+    m_store.showWelcome(path);
     m_path = path;
 }
 
@@ -17,11 +17,8 @@ void WelcomePage::showIfTodayIsEmpty()
 {
     if (m_path.isEmpty())
         return;
-    if (!QFileInfo::exists(m_store.pageFilePath(m_store.shownDate())) && m_page.Text().isEmpty()) {
-        m_page.setFileName(m_path);
-        m_page.setSelStart(0);
-        m_page.setTag(RichTextBox::PageState::Clean);
-    }
+    if (!QFileInfo::exists(m_store.pageFilePath(m_store.shownDate())) && m_page.Text().isEmpty())
+        m_store.showWelcome(m_path);
     m_path.clear();
 }
 

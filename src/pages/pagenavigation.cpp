@@ -43,9 +43,9 @@ bool PageNavigation::pageIsDirty() const
 bool PageNavigation::saveQuestionApplies() const
 {
     const WarningFlags& warnings = m_context.state.warnings;
-    // A refused page belongs to somebody else: there is nothing of ours to save.
+    // A refused page belongs to somebody else, the welcome text to nobody: nothing to save.
     return pageIsDirty() && warnings.showWarnings && warnings.saveWarning &&
-           !m_store.shownPageRefused();
+           !m_store.shownPageRefused() && !m_store.welcomeShown();
 }
 
 bool PageNavigation::offerToSave(MessageButtons buttons)

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QSaveFile>
 
 namespace Quillet {
@@ -36,11 +38,43 @@ bool makePrivateFolder(const QString& path)
     return QFileInfo(path).isDir();
 }
 
+// What the user does to change a page: typing, deleting, pasting, dropping, composing.
+bool isEdit(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut))
+            return true;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            return true;
+        default:
+            return !key->text().isEmpty() && key->text().front().isPrint() &&
+                   !(key->modifiers() & Qt::ControlModifier);
+        }
+    }
+    case QEvent::InputMethod:
+        return !static_cast<const QInputMethodEvent*>(event)->commitString().isEmpty();
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 PageStore::PageStore(AppContext& context, RichTextBox& page, MonthCalendar& calendar)
     : m_context(context), m_page(page), m_calendar(calendar)
-{}
+{
+    m_page.installEventFilter(this);
+    m_page.viewport()->installEventFilter(this);
+}
 
 QString PageStore::pageFolder() const
 {
@@ -54,6 +88,10 @@ QString PageStore::pageFilePath(const QDate& date) const
 
 bool PageStore::SavePage()
 {
+    if (m_welcomeShown) {
+        m_page.setTag(RichTextBox::PageState::Clean);
+        return true;
+    }
     const QString path = pageFilePath(m_calendar.Value());
     const QString& user = m_context.state.currentUser;
 
@@ -114,11 +152,10 @@ void PageStore::SetPageText(const QDate& TheDate)
     }
     m_shownDate = TheDate;
     m_refused = false;
+    m_welcomeShown = false;
 
-    m_page.setText(QString());
-    if (!m_context.state.defaultFont.isEmpty())
-        m_page.setSelFontName(m_context.state.defaultFont);
-    m_page.setSelFontSize(10);
+    m_page.setReadOnly(false);
+    m_page.clearTo(m_context.state.defaultFont, 10);
 
     QFile file(pageFilePath(TheDate));
     if (file.open(QIODevice::ReadOnly)) {
@@ -128,6 +165,7 @@ void PageStore::SetPageText(const QDate& TheDate)
             m_refused = true;
             refuseOtherUsersPage();
             m_page.setText(QString());
+            m_page.setReadOnly(true);
             return;
         }
         m_page.setTextRTF(content.richText);
@@ -147,7 +185,30 @@ void PageStore::DeletePage()
     }
     if (!QFile::remove(path))
         return;
+    m_calendar.setDayBold(m_calendar.Value(), false);
     SetPageText(m_calendar.Value());
+}
+
+void PageStore::showWelcome(const QString& path)
+{
+    if (!m_page.setFileName(path))
+        return;
+    m_page.setSelStart(0);
+    m_page.setTag(RichTextBox::PageState::Clean);
+    m_welcomeShown = true;
+}
+
+void PageStore::beginEdit()
+{
+    if (m_welcomeShown)
+        SetPageText(m_shownDate);
+}
+
+bool PageStore::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_welcomeShown && isEdit(event))
+        beginEdit();
+    return QObject::eventFilter(watched, event);
 }
 
 void PageStore::MarkPageDays()

@@ -23,8 +23,15 @@ public:
     // then only clears it.
     void setSameDate(bool same) { m_sameDate = same; }
     bool sameDate() const { return m_sameDate; }
-    // The shown page was refused as another user's: it must never be saved over.
+    // The shown page was refused as another user's: it must never be saved over, and it takes
+    // no typing.
     bool shownPageRefused() const { return m_refused; }
+    // The welcome text of a first run stands on the shown day's empty page. It is none of the
+    // user's: it is never saved, and the first edit starts the empty page it stands for.
+    void showWelcome(const QString& path);
+    bool welcomeShown() const { return m_welcomeShown; }
+    // Called before an edit: gives the welcome text's place back to the empty page.
+    void beginEdit();
 
     QString pageFolder() const;
     QString pageFilePath(const QDate& date) const;
@@ -39,6 +46,9 @@ signals:
     // A page was shown completely: the date caption and the history follow it.
     void pageShown(const QDate& date);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void reportSaveFailure(const QString& reason);
     void refuseOtherUsersPage();
@@ -49,6 +59,7 @@ private:
     QDate m_shownDate;
     bool m_sameDate = false;
     bool m_refused = false;
+    bool m_welcomeShown = false;
 };
 
 } // namespace Quillet

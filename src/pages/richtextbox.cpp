@@ -76,6 +76,16 @@ void RichTextBox::setText(const QString& text)
     setPlainText(text);
 }
 
+void RichTextBox::clearTo(const QString& fontFamily, qreal points)
+{
+    // Emptying keeps the caret's last format for what is typed next: start from none.
+    setPlainText(QString());
+    setCurrentCharFormat(QTextCharFormat());
+    if (!fontFamily.isEmpty())
+        setSelFontName(fontFamily);
+    setSelFontSize(points);
+}
+
 bool RichTextBox::setFileName(const QString& path)
 {
     QFile file(path);
@@ -209,7 +219,9 @@ void RichTextBox::setSelFontName(const QString& family)
 
 void RichTextBox::setSelFontSize(qreal points)
 {
-    if (points <= 0)
+    // A page stores sizes as whole half points below 32,768.
+    constexpr qreal kLargest = 16383;
+    if (!(points > 0 && points <= kLargest))
         return;
     QTextCharFormat format;
     format.setFontPointSize(points);

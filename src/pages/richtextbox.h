@@ -26,6 +26,8 @@ public:
 
     QString Text() const;
     void setText(const QString& text);
+    // Empties the editor; what is typed next has this font and size and no other attribute.
+    void clearTo(const QString& fontFamily, qreal points);
 
     // Loads a file, RTF or plain text; false when it cannot be read.
     bool setFileName(const QString& path);
@@ -45,6 +47,7 @@ public:
     std::optional<int> SelAlignment() const;
 
     void setSelFontName(const QString& family);
+    // Sizes that a page cannot store (not above 0, not finite, too large) are ignored.
     void setSelFontSize(qreal points);
     void setSelColor(const QColor& color);
     void setSelBold(bool on);

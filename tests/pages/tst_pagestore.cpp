@@ -237,6 +237,42 @@ private slots:
         QCOMPARE(f.page->Tag(), RichTextBox::PageState::Clean);
     }
 
+    void emptyDay_startsInTheDefaultFontAlone()
+    {
+        PageFixture f;
+        f.window.show();
+        f.page->setText("a bold red end");
+        f.page->moveCursor(QTextCursor::End);
+        f.page->setSelBold(true);
+        f.page->setSelItalic(true);
+        f.page->setSelUnderline(true);
+        f.page->setSelColor(Qt::red);
+        f.page->setSelFontSize(24);
+        f.store.SetPageText(kAugust6);
+        QTest::keyClicks(f.page, "typed");
+        f.page->selectAll();
+        QCOMPARE(f.page->Text(), "typed");
+        QCOMPARE(f.page->SelBold(), std::optional<bool>(false));
+        QCOMPARE(f.page->SelItalic(), std::optional<bool>(false));
+        QCOMPARE(f.page->SelUnderline(), std::optional<bool>(false));
+        QCOMPARE(f.page->SelFontSize(), std::optional<qreal>(10));
+        QCOMPARE(f.page->SelFontName(), std::optional<QString>("Comic Sans MS"));
+        QVERIFY(!f.page->TextRTF().contains("\\cf"));
+    }
+
+    void refusedPage_takesNoTyping_theNextPageDoes()
+    {
+        PageFixture f;
+        f.window.show();
+        QVERIFY(f.writeFile(kAugust5, currentForm(kRtf, "bob")));
+        f.store.SetPageText(kAugust5);
+        QTest::keyClicks(f.page, "lost words");
+        QCOMPARE(f.page->Text(), QString());
+        f.store.SetPageText(kAugust6);
+        QTest::keyClicks(f.page, "kept");
+        QCOMPARE(f.page->Text(), "kept");
+    }
+
     void sameDate_onlyClearsTheFlag()
     {
         PageFixture f;
@@ -261,8 +297,10 @@ private slots:
 
         f.page->setTextRTF(kRtf);
         QVERIFY(f.store.SavePage());
+        QCOMPARE(f.calendar->dateTextFormat(kAugust5).fontWeight(), int(QFont::Bold));
         f.store.DeletePage();
         QVERIFY(!QFileInfo::exists(f.pagePath(kAugust5)));
+        QVERIFY(f.calendar->dateTextFormat(kAugust5).fontWeight() != int(QFont::Bold));
         QCOMPARE(f.page->Text(), QString());
         QCOMPARE(f.page->Tag(), RichTextBox::PageState::Clean);
         QCOMPARE(f.t.dialogs.messages.size(), 1);
