@@ -13,15 +13,25 @@ const QString kRunKey = QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVer
 const QString kValueName = QStringLiteral("Quillet");
 constexpr RootFlags kRoots = RootFlag::CurrentUser | RootFlag::LocalMachine;
 
-// Exec= arguments are quoted when they hold anything but plain path characters.
-QString desktopQuoted(const QString& path)
+// A value of a desktop entry: backslashes and line breaks are escaped.
+QString desktopValue(QString text)
 {
-    QString escaped = path;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+    return text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"))
+        .replace(QLatin1Char('\r'), QLatin1String("\\r"))
+        .replace(QLatin1Char('\t'), QLatin1String("\\t"));
+}
+
+// One argument of an Exec line, before the line is escaped as a value: quoted, with the
+// characters that quoting reserves escaped and "%" doubled so it reads as no field code.
+QString execArgument(QString argument)
+{
+    argument.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
         .replace(QLatin1Char('"'), QLatin1String("\\\""))
         .replace(QLatin1Char('`'), QLatin1String("\\`"))
-        .replace(QLatin1Char('$'), QLatin1String("\\$"));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
+        .replace(QLatin1Char('$'), QLatin1String("\\$"))
+        .replace(QLatin1Char('%'), QLatin1String("%%"));
+    return QLatin1Char('"') + argument + QLatin1Char('"');
 }
 
 } // namespace
@@ -60,10 +70,11 @@ void LogOnEntry::write(const QString& value)
         return;
     const QString entry =
         QStringLiteral("[Desktop Entry]\nType=Application\nName=Quillet\n"
-                       "Comment=Personal diary, waiting in the tray\nExec=%1 /d\nIcon=%2\n"
+                       "Comment=Personal diary, waiting in the tray\nExec=%1\nIcon=%2\n"
                        "Terminal=false\nHidden=%3\nX-GNOME-Autostart-enabled=%4\n")
-            .arg(desktopQuoted(m_installFolder + QStringLiteral("/quillet")),
-                 m_installFolder + QStringLiteral("/quillet.png"),
+            .arg(desktopValue(execArgument(m_installFolder + QStringLiteral("/quillet")) +
+                              QStringLiteral(" /d")),
+                 desktopValue(m_installFolder + QStringLiteral("/quillet.png")),
                  starts ? QStringLiteral("false") : QStringLiteral("true"),
                  starts ? QStringLiteral("true") : QStringLiteral("false"));
     file.write(entry.toUtf8());

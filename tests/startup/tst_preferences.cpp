@@ -121,6 +121,19 @@ private slots:
         QVERIFY(fileContent(f.t.dir.path() + "/autostart/quillet.desktop").contains("Hidden=true"));
     }
 
+    void logOnEntry_quotesItsExecLine_forAnyFolder()
+    {
+        Fixture f;
+        const QString folder = "/opt/My Diary 100% \"new\"\\x";
+        LogOnEntry entry(f.t.settings, folder, f.t.dir.path() + "/autostart/odd.desktop");
+        entry.write(entry.command());
+        const QList<QByteArray> lines =
+            fileContent(f.t.dir.path() + "/autostart/odd.desktop").split('\n');
+        // Quoted for the command line, then escaped as a value: each backslash twice over.
+        QVERIFY(lines.contains(R"(Exec="/opt/My Diary 100%% \\"new\\"\\\\x/quillet" /d)"));
+        QVERIFY(lines.contains(R"(Icon=/opt/My Diary 100% "new"\\x/quillet.png)"));
+    }
+
     void userWithoutOptions_getsWarningsOffAndNoFont()
     {
         Fixture f;
