@@ -2,13 +2,14 @@
 
 #include "mainwindow/colorchooser.h"
 #include "mainwindow/colourblock.h"
+#include "mainwindow/listchoice.h"
 #include "mainwindow/pagetoolbar.h"
 #include "pages/pagestore.h"
-#include "pages/richtextbox.h"
 #include "platform/helpviewer.h"
 #include "startup/programstate.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontComboBox>
 
@@ -43,8 +44,10 @@ EditingCommands::EditingCommands(AppContext& context, PageStore& store, RichText
       m_fontSizes(fontSizes)
 {
     connect(&m_toolbar, &PageToolbar::ButtonClick, this, &EditingCommands::Toolbar_ButtonClick);
-    connect(&m_fontNames, &QComboBox::activated, this, &EditingCommands::cmbFntName_Click);
-    connect(&m_fontSizes, &QComboBox::activated, this, &EditingCommands::cmbFntSize_Click);
+    connect(new ListChoice(m_fontNames), &ListChoice::chosen, this,
+            &EditingCommands::cmbFntName_Click);
+    connect(new ListChoice(m_fontSizes), &ListChoice::chosen, this,
+            &EditingCommands::cmbFntSize_Click);
 }
 
 void EditingCommands::Toolbar_ButtonClick(int index, const QString& key)
@@ -58,13 +61,15 @@ void EditingCommands::Toolbar_ButtonClick(int index, const QString& key)
     else if (key == QLatin1String("help"))
         m_context.help.displayTopic(m_page.window(),
                                     HelpViewer::topic(m_context.state.installFolder));
-    else if (key == QLatin1String("cut"))
+    else if (key == QLatin1String("cut")) {
+        m_store.beginEdit();
         m_page.cut();
-    else if (key == QLatin1String("copy"))
+    } else if (key == QLatin1String("copy")) {
         m_page.copy();
-    else if (key == QLatin1String("paste"))
+    } else if (key == QLatin1String("paste")) {
+        m_store.beginEdit();
         m_page.paste();
-    else if (key == kBold)
+    } else if (key == kBold)
         m_page.setSelBold(m_toolbar.pressed(kBold));
     else if (key == kItalics)
         m_page.setSelItalic(m_toolbar.pressed(kItalics));
@@ -103,12 +108,33 @@ void EditingCommands::cmbFntSize_Click(int entry)
 
 void EditingCommands::colBlocks_Click(const QColor& colour)
 {
+    const int stepsBefore = m_page.document()->availableUndoSteps();
+    const RichTextBox::PageState stateBefore = m_page.Tag();
     m_page.setSelColor(colour);
     m_page.setFocus();
+    m_colourClick.reset();
+    const int steps = m_page.document()->availableUndoSteps();
+    if (steps > stepsBefore) {
+        m_colourClick = ColourClick{steps, stateBefore, {}};
+        m_colourClick->since.start();
+    }
+}
+
+void EditingCommands::takeBackColourClick()
+{
+    // A double click arrives after its first click has coloured the selection in the block's
+    // old colour; that colouring is undone unless anything happened to the page since.
+    if (m_colourClick && m_page.document()->availableUndoSteps() == m_colourClick->undoSteps &&
+        !m_colourClick->since.hasExpired(QApplication::doubleClickInterval())) {
+        m_page.undo();
+        m_page.setTag(m_colourClick->stateBefore);
+    }
+    m_colourClick.reset();
 }
 
 void EditingCommands::colBlocks_DblClick(ColourBlock& block)
 {
+    takeBackColourClick();
     if (const std::optional<QColor> chosen =
             ShowColor(m_context, m_page.window(), block.colour(), false, true))
         block.setColour(*chosen);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "pages/richtextbox.h"
 #include "services/appcontext.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <optional>
 
 class QColor;
 class QComboBox;
@@ -13,7 +16,6 @@ namespace Quillet {
 class ColourBlock;
 class PageStore;
 class PageToolbar;
-class RichTextBox;
 
 // The commands around the page editor: the toolbar, the font boxes and the colour blocks act
 // on the selection, and the boxes and buttons follow the selection as it moves.
@@ -34,7 +36,15 @@ public:
     void updateToolbar();
 
 private:
+    // The colouring of a click that may turn out to be the first half of a double click.
+    struct ColourClick {
+        int undoSteps;
+        RichTextBox::PageState stateBefore;
+        QElapsedTimer since;
+    };
+
     void pressAlignment(int alignment);
+    void takeBackColourClick();
 
     AppContext& m_context;
     PageStore& m_store;
@@ -42,6 +52,7 @@ private:
     PageToolbar& m_toolbar;
     QFontComboBox& m_fontNames;
     QComboBox& m_fontSizes;
+    std::optional<ColourClick> m_colourClick;
 };
 
 } // namespace Quillet

@@ -169,11 +169,14 @@ void frmMain::LogOff()
                                   MessageButtons::YesNo, MessageIcon::None,
                                   QStringLiteral("Log off?")) == MessageAnswer::No)
         return;
+    const bool closeWarning = warnings.closeWarning;
     warnings.closeWarning = false;
     WindowHost& windows = m_windows;
     // Unloading destroys this window: nothing of it may be touched afterwards.
     if (windows.unloadWindow(WindowId::Main))
         windows.showWindow(WindowId::Login);
+    else
+        warnings.closeWarning = closeWarning;
 }
 
 void frmMain::SaveWindowMetrics()

@@ -86,6 +86,8 @@ void MainControls::create(QWidget& form, const AppContext& context)
                        QStringLiteral("\"Good manners will open doors that the best eduaction "
                                       "cannot\""),
                        parent);
+    // Quotations are text, whatever characters they hold.
+    Label2->setTextFormat(Qt::PlainText);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setFont(adjusted(Label2->font(), false, true));

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QFontComboBox>
+#include <QLineEdit>
 #include <QTextCursor>
 
 using namespace Quillet;
@@ -174,6 +175,22 @@ private slots:
         QCOMPARE(f.t.appSettings.readSetting("Quillet 2", "Custom Colors", "15"), "16711680");
     }
 
+    void colourBlockDoubleClick_onlyOpensTheChooser()
+    {
+        EditingFixture f;
+        f.page()->setText("plain word");
+        f.select(0, 5);
+        f.page()->setTag(RichTextBox::PageState::Clean);
+        const std::optional<QColor> before = f.page()->SelColor();
+        f.t.dialogs.colorAnswer = std::nullopt;
+        // As a window system delivers a double click: a first click, then the double click.
+        QTest::mouseClick(f.block(5), Qt::LeftButton);
+        QTest::mouseDClick(f.block(5), Qt::LeftButton);
+        QCOMPARE(f.page()->SelColor(), before);
+        QCOMPARE(f.page()->Tag(), RichTextBox::PageState::Clean);
+        QCOMPARE(f.block(5)->colour(), QColor(255, 0, 255));
+    }
+
     void colourChooser_chosen_changesOnlyTheBlock()
     {
         EditingFixture f;
@@ -192,8 +209,47 @@ private slots:
         f.select(0, 4);
         f.sizes()->setEditText("30");
         QCOMPARE(f.page()->SelFontSize(), std::optional<qreal>(10));
-        emit f.sizes()->activated(f.sizes()->findText("24"));
-        QCOMPARE(f.page()->SelFontSize(), std::optional<qreal>(24));
+        // Chosen from the list with the keyboard: the entry after 10.
+        f.sizes()->setFocus();
+        QTest::keyClick(f.sizes(), Qt::Key_Down);
+        f.select(0, 4);
+        QCOMPARE(f.page()->SelFontSize(), std::optional<qreal>(11));
+    }
+
+    void fontBoxes_tabbingThroughChangesNothing_typedSizesAreNotApplied_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        for (const char* typed : {"abc", "inf", "1e308", "99999", "-5", "30", "12"}) {
+            QTest::addRow("%s, Tab", typed) << QString(typed) << int(Qt::Key_Tab);
+            QTest::addRow("%s, Enter", typed) << QString(typed) << int(Qt::Key_Return);
+        }
+    }
+    void fontBoxes_tabbingThroughChangesNothing_typedSizesAreNotApplied()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        EditingFixture f;
+        f.main()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.main()));
+        f.page()->setText("word");
+        f.select(0, 4);
+        const std::optional<QString> name = f.page()->SelFontName();
+        // The box shows a name of its list that is not its chosen entry, as it does for a
+        // selection in a font it holds under another entry.
+        f.names()->setEditText(f.names()->itemText(f.names()->currentIndex() + 1));
+        f.names()->setFocus();
+        QTest::keyClick(f.names(), Qt::Key_Tab);
+        QVERIFY(f.sizes()->hasFocus());
+        QCOMPARE(f.page()->SelFontName(), name);
+
+        f.sizes()->lineEdit()->selectAll();
+        QTest::keyClicks(f.sizes(), typed);
+        QTest::keyClick(f.sizes(), Qt::Key(key));
+        f.select(0, 4);
+        QCOMPARE(f.page()->SelFontSize(), std::optional<qreal>(10));
+        QCOMPARE(f.sizes()->count(), 14);
+        QVERIFY(f.page()->TextRTF().contains("\\fs20 "));
     }
 
     void saveDeleteAndHelp_doTheirCommands()

@@ -1,4 +1,5 @@
 #include "mainfixture.h"
+#include "mainwindow/pagetoolbar.h"
 #include "testmain.h"
 
 #include <QDir>
@@ -94,6 +95,90 @@ private slots:
         }
         QCOMPARE(firstShown.first(), firstShown.last());
         QVERIFY(!firstShown.first().startsWith('"'));
+    }
+
+    void quotation_isShownAsPlainText()
+    {
+        TestContext t;
+        QDir().mkpath(t.state.installFolder);
+        QFile quotes(t.state.installFile("quotes.txt"));
+        QVERIFY(quotes.open(QIODevice::WriteOnly));
+        quotes.write("<b>Bold</b> &amp; <i>brave</i>\n");
+        quotes.close();
+        t.state.currentUser = "ann";
+        Windows windows(t.context);
+        windows.showWindow(WindowId::Main);
+        auto* quote = windows.window(WindowId::Main)->findChild<QLabel*>("Label2");
+        QCOMPARE(quote->text(), "<b>Bold</b> &amp; <i>brave</i>");
+        QLabel plain;
+        plain.setTextFormat(Qt::PlainText);
+        plain.setFont(quote->font());
+        plain.setPalette(quote->palette());
+        plain.setWordWrap(true);
+        plain.setAlignment(quote->alignment());
+        plain.setText(quote->text());
+        plain.resize(quote->size());
+        QCOMPARE(quote->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+
+    void welcomePage_isNeverSaved_theFirstKeyStartsAnEmptyPage()
+    {
+        TestContext t;
+        QDir().mkpath(t.state.installFolder);
+        QFile welcome(t.state.installFile("welcome.rtf"));
+        QVERIFY(welcome.open(QIODevice::WriteOnly));
+        welcome.write("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs40\\b Welcome to your diary\\par}");
+        welcome.close();
+        t.settings.WriteValue(t.root("Switch"), "Value", "yes");
+        UserAccounts(t.settings, t.state.settingsRoot).createUser("ann", "secret");
+        t.state.currentUser = "ann";
+        t.state.firstRun = true;
+        t.state.newUser = true;
+        Windows windows(t.context);
+        windows.showWindow(WindowId::Main);
+        auto* main = windows.window<frmMain>(WindowId::Main);
+        auto* page = main->findChild<RichTextBox*>("page");
+        QCOMPARE(page->Text(), "Welcome to your diary");
+
+        // Looked at, clicked into and left: nothing of it is the user's.
+        QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
+        main->navigation().GoToDate(QDate(2001, 8, 6));
+        QVERIFY(t.dialogs.messages.isEmpty());
+        QVERIFY(!QFileInfo::exists(main->pageStore().pageFilePath(kToday)));
+        main->navigation().GoToDate(kToday);
+        QCOMPARE(page->Text(), QString());
+
+        windows.unloadWindow(WindowId::Main);
+        t.state.firstRun = true;
+        windows.showWindow(WindowId::Main);
+        main = windows.window<frmMain>(WindowId::Main);
+        page = main->findChild<RichTextBox*>("page");
+        QCOMPARE(page->Text(), "Welcome to your diary");
+        page->setFocus();
+        QTest::keyClicks(page, "Dear diary");
+        QCOMPARE(page->Text(), "Dear diary");
+        page->selectAll();
+        QCOMPARE(page->SelBold(), std::optional<bool>(false));
+        QCOMPARE(page->SelFontSize(), std::optional<qreal>(10));
+        QCOMPARE(page->SelFontName(), std::optional<QString>("Comic Sans MS"));
+    }
+
+    void keysInTheCalendar_leaveSaveAndDeleteOnTheShownPage()
+    {
+        MainFixture f(false);
+        f.makeDirty("today's words");
+        auto* grid = f.calendar()->findChild<QWidget*>("qt_calendar_calendarview");
+        QTest::keyClick(grid, Qt::Key_Right);
+        QTest::keyClick(grid, Qt::Key_Right);
+        f.child<PageToolbar>("Toolbar")->button(QStringLiteral("save"))->trigger();
+        QVERIFY(QFileInfo::exists(f.main()->pageStore().pageFilePath(kToday)));
+        QVERIFY(!QFileInfo::exists(f.main()->pageStore().pageFilePath(QDate(2001, 8, 7))));
+
+        f.makeDirty("more words");
+        f.child<PageToolbar>("Toolbar")->button(QStringLiteral("delete"))->trigger();
+        QVERIFY(!QFileInfo::exists(f.main()->pageStore().pageFilePath(kToday)));
+        QCOMPARE(f.main()->pageStore().shownDate(), kToday);
     }
 
     void newUser_defaultsAreWrittenBeforeThePreferencesAreRead()
@@ -224,6 +309,8 @@ private slots:
         QCOMPARE(f.windows.isLoaded(WindowId::Login), loggedOff);
         QVERIFY(!f.windows.programEnded());
         QCOMPARE(f.t.state.currentUser, "ann");
+        // A log off that did not happen leaves the quit question as it was.
+        QCOMPARE(f.t.state.warnings.closeWarning, !loggedOff);
     }
 
     void goToDate_dirtyPage_asksOnce_yesSavesTheShownDate()
