@@ -44,10 +44,6 @@ first_line_as_written() {
     cmp -s "$E2E_DIR/line.ppm" "$E2E_DIR/written.ppm"
 }
 
-no_message_box() {
-    [ -z "$(xdotool search --onlyvisible --name '^quillet$' 2>/dev/null)" ] || fail "$1"
-}
-
 # The page's text as the clipboard gets it. Selecting counts as a change to the program.
 page_text() {
     xdotool mousemove --window "$MAIN" $EDITOR_X $EDITOR_Y click 1

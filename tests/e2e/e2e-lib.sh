@@ -87,6 +87,11 @@ wait_for() {
     return 1
 }
 
+# Fails with $1 when a message box of the program is open.
+no_message_box() {
+    [ -z "$(xdotool search --onlyvisible --name '^quillet$' 2>/dev/null)" ] || fail "$1"
+}
+
 main_window() {
     local splash
     splash=$(wait_window Quillet) || exit 1
