@@ -61,15 +61,13 @@ void EditingCommands::Toolbar_ButtonClick(int index, const QString& key)
     else if (key == QLatin1String("help"))
         m_context.help.displayTopic(m_page.window(),
                                     HelpViewer::topic(m_context.state.installFolder));
-    else if (key == QLatin1String("cut")) {
-        m_store.beginEdit();
+    else if (key == QLatin1String("cut"))
         m_page.cut();
-    } else if (key == QLatin1String("copy")) {
+    else if (key == QLatin1String("copy"))
         m_page.copy();
-    } else if (key == QLatin1String("paste")) {
-        m_store.beginEdit();
+    else if (key == QLatin1String("paste"))
         m_page.paste();
-    } else if (key == kBold)
+    else if (key == kBold)
         m_page.setSelBold(m_toolbar.pressed(kBold));
     else if (key == kItalics)
         m_page.setSelItalic(m_toolbar.pressed(kItalics));

@@ -38,14 +38,12 @@ bool makePrivateFolder(const QString& path)
     return QFileInfo(path).isDir();
 }
 
-// What the user does to change a page: typing, deleting, pasting, dropping, composing.
-bool isEdit(const QEvent* event)
+// Typing into a page; pasting and dropping are told apart by the editor itself.
+bool isTyping(const QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto* key = static_cast<const QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut))
-            return true;
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -60,8 +58,6 @@ bool isEdit(const QEvent* event)
     }
     case QEvent::InputMethod:
         return !static_cast<const QInputMethodEvent*>(event)->commitString().isEmpty();
-    case QEvent::Drop:
-        return true;
     default:
         return false;
     }
@@ -73,7 +69,7 @@ PageStore::PageStore(AppContext& context, RichTextBox& page, MonthCalendar& cale
     : m_context(context), m_page(page), m_calendar(calendar)
 {
     m_page.installEventFilter(this);
-    m_page.viewport()->installEventFilter(this);
+    connect(&m_page, &RichTextBox::aboutToInsert, this, &PageStore::beginEdit);
 }
 
 QString PageStore::pageFolder() const
@@ -206,7 +202,7 @@ void PageStore::beginEdit()
 
 bool PageStore::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_welcomeShown && isEdit(event))
+    if (m_welcomeShown && isTyping(event))
         beginEdit();
     return QObject::eventFilter(watched, event);
 }

@@ -86,6 +86,12 @@ void RichTextBox::clearTo(const QString& fontFamily, qreal points)
     setSelFontSize(points);
 }
 
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    emit aboutToInsert();
+    QTextEdit::insertFromMimeData(source);
+}
+
 bool RichTextBox::setFileName(const QString& path)
 {
     QFile file(path);

@@ -61,6 +61,11 @@ public:
 signals:
     void Change();
     void SelChange();
+    // Pasted or dropped content is about to go in.
+    void aboutToInsert();
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     template <typename Value, typename Read>

@@ -2,6 +2,7 @@
 #include "mainwindow/pagetoolbar.h"
 #include "testmain.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -156,7 +157,9 @@ private slots:
         page = main->findChild<RichTextBox*>("page");
         QCOMPARE(page->Text(), "Welcome to your diary");
         page->setFocus();
-        QTest::keyClicks(page, "Dear diary");
+        QApplication::clipboard()->setText("Dear");
+        page->paste();
+        QTest::keyClicks(page, " diary");
         QCOMPARE(page->Text(), "Dear diary");
         page->selectAll();
         QCOMPARE(page->SelBold(), std::optional<bool>(false));
