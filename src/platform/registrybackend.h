@@ -26,8 +26,8 @@ public:
     // The stored bytes as written; nullopt when the key or the value is missing.
     virtual std::optional<QByteArray> queryValue(RootKey root, const QString& keyPath,
                                                  const QString& valueName) const = 0;
-    // Creates every missing key of the path, then stores the value.
-    virtual void setValue(RootKey root, const QString& keyPath, const QString& valueName,
+    // Creates every missing key of the path, then stores the value; false when nothing changed.
+    virtual bool setValue(RootKey root, const QString& keyPath, const QString& valueName,
                           const QByteArray& data) = 0;
 };
 

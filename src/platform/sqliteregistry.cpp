@@ -172,11 +172,11 @@ std::optional<QByteArray> SqliteRegistry::queryValue(RootKey root, const QString
     return query.blob(0);
 }
 
-void SqliteRegistry::setValue(RootKey root, const QString& keyPath, const QString& valueName,
+bool SqliteRegistry::setValue(RootKey root, const QString& keyPath, const QString& valueName,
                               const QByteArray& data)
 {
     if (!m_db || !exec(m_db, "BEGIN IMMEDIATE"))
-        return;
+        return false;
     const QString rootText = QString::fromLatin1(rootName(root));
     const QStringList parts = keyParts(keyPath);
     bool ok = true;
@@ -211,7 +211,10 @@ void SqliteRegistry::setValue(RootKey root, const QString& keyPath, const QStrin
             ok = setData.step() == SQLITE_DONE;
         }
     }
-    exec(m_db, ok ? "COMMIT" : "ROLLBACK");
+    if (ok && exec(m_db, "COMMIT"))
+        return true;
+    exec(m_db, "ROLLBACK");
+    return false;
 }
 
 } // namespace Quillet

@@ -24,7 +24,7 @@ public:
     bool keyExists(RootKey root, const QString& keyPath) const override;
     std::optional<QByteArray> queryValue(RootKey root, const QString& keyPath,
                                          const QString& valueName) const override;
-    void setValue(RootKey root, const QString& keyPath, const QString& valueName,
+    bool setValue(RootKey root, const QString& keyPath, const QString& valueName,
                   const QByteArray& data) override;
 
 private:

@@ -86,7 +86,7 @@ private slots:
     void noRootFlag_readsEmptyAndWritesNothing()
     {
         TestContext t;
-        t.settings.WriteValue(t.root("Global"), "Value", "x", RootFlags());
+        QVERIFY(!t.settings.WriteValue(t.root("Global"), "Value", "x", RootFlags()));
         QVERIFY(!t.registry.keyExists(RootKey::CurrentUser, t.root("Global")));
         t.settings.WriteValue(t.root("Global"), "Value", "x");
         QCOMPARE(t.settings.ReadValue(t.root("Global"), "Value", RootFlags()), QString());
@@ -128,6 +128,17 @@ private slots:
         TestContext t;
         const QFileInfo file(t.dir.filePath("registry.sqlite3"));
         QCOMPARE(file.permissions() & 0x0077, QFileDevice::Permissions());
+    }
+
+    void write_thatCannotBeStored_reportsFailure()
+    {
+        TestContext t;
+        QVERIFY(t.settings.WriteValue(t.root("Global"), "Value", "one"));
+        QVERIFY(t.makeSettingsUnwritable());
+        QVERIFY(!t.settings.WriteValue(t.root("Global"), "Value", "two"));
+        QVERIFY(!t.settings.WriteRawValue(t.root("Global"), "Raw", "two"));
+        QCOMPARE(t.settings.ReadValue(t.root("Global"), "Value"), "one");
+        QVERIFY(!t.registry.queryValue(RootKey::CurrentUser, t.root("Global"), "Raw"));
     }
 
     void twoProcessesWritingAtOnce_loseNothing()
