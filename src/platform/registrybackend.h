@@ -22,6 +22,11 @@ class RegistryBackend {
 public:
     virtual ~RegistryBackend() = default;
 
+    // Where the settings are kept, as the user would look for them.
+    virtual QString location() const = 0;
+    // Why the settings can be neither read nor written; empty when they can.
+    virtual QString failure() const = 0;
+
     virtual bool keyExists(RootKey root, const QString& keyPath) const = 0;
     // The stored bytes as written; nullopt when the key or the value is missing.
     virtual std::optional<QByteArray> queryValue(RootKey root, const QString& keyPath,

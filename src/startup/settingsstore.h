@@ -30,6 +30,10 @@ class SettingsStore {
 public:
     explicit SettingsStore(RegistryBackend& backend) : m_backend(backend) {}
 
+    // Where the settings are kept, and why they cannot be used at all (empty when they can).
+    QString location() const { return m_backend.location(); }
+    QString failure() const { return m_backend.failure(); }
+
     // Trimmed of surrounding spaces; a value of 255 bytes or more reads as empty.
     QString ReadValue(const QString& keyPath, const QString& valueName,
                       RootFlags flags = RootFlag::CurrentUser) const;
