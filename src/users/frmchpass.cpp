@@ -59,8 +59,11 @@ frmChPass::frmChPass(AppContext& context, QWidget* parent) : QDialog(parent), m_
 
 void frmChPass::Command1_Click()
 {
-    const QStringList errors =
-        UserAccounts::newPasswordErrors(txtPassword->text(), txtConfirm->text());
+    UserAccounts accounts(m_context.settings, m_context.state.settingsRoot);
+    QStringList errors = UserAccounts::newPasswordErrors(txtPassword->text(), txtConfirm->text());
+    if (errors.isEmpty() &&
+        !accounts.changePassword(m_context.state.currentUser, txtPassword->text()))
+        errors << UserAccounts::notStoredError();
     if (!errors.isEmpty()) {
         m_context.dialogs.message(
             this,
@@ -69,8 +72,6 @@ void frmChPass::Command1_Click()
             MessageButtons::Ok, MessageIcon::Critical);
         return;
     }
-    UserAccounts(m_context.settings, m_context.state.settingsRoot)
-        .changePassword(m_context.state.currentUser, txtPassword->text());
     m_context.dialogs.message(this, QStringLiteral("Password Change Successful!"),
                               MessageButtons::Ok, MessageIcon::Information);
     accept();

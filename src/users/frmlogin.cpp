@@ -181,19 +181,28 @@ void frmLogin::addUser()
     const QStringList errors =
         m_accounts.newUserErrors(name, txtPassword->text(), txtConfirm->text());
     if (!errors.isEmpty()) {
-        m_context.dialogs.message(
-            this,
-            UserAccounts::failureMessage(
-                QStringLiteral("Due to the below errors, registration of user name has failed!"),
-                errors),
-            MessageButtons::Ok, MessageIcon::Critical);
+        reportRegistrationFailure(errors);
         return;
     }
-    m_accounts.createUser(name, txtPassword->text());
+    const std::optional<QString> account = m_accounts.createUser(name, txtPassword->text());
+    if (!account) {
+        reportRegistrationFailure({UserAccounts::notStoredError()});
+        return;
+    }
     m_context.dialogs.message(this, QStringLiteral("User Registration Success!"),
                               MessageButtons::Ok, MessageIcon::Information);
     m_context.state.newUser = true;
-    m_sequence.loginSucceeded(name.toLower());
+    m_sequence.loginSucceeded(*account);
+}
+
+void frmLogin::reportRegistrationFailure(const QStringList& errors)
+{
+    m_context.dialogs.message(
+        this,
+        UserAccounts::failureMessage(
+            QStringLiteral("Due to the below errors, registration of user name has failed!"),
+            errors),
+        MessageButtons::Ok, MessageIcon::Critical);
 }
 
 void frmLogin::logIn()

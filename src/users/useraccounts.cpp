@@ -84,11 +84,20 @@ QString UserAccounts::failureMessage(const QString& heading, const QStringList& 
     return text + kCrLf + kCrLf + QStringLiteral("Press HELP for more info");
 }
 
-void UserAccounts::createUser(const QString& name, const QString& password)
+QString UserAccounts::notStoredError()
 {
-    m_settings.WriteValue(userKey(name), QStringLiteral("UserName"), name.toLower());
-    m_settings.WriteRawValue(userKey(name), QStringLiteral("Password"),
-                             StoredPasswordForm(password));
+    return QStringLiteral("# The settings file cannot be written");
+}
+
+std::optional<QString> UserAccounts::createUser(const QString& name, const QString& password)
+{
+    // The name last: until it is stored there is no account, so a failed write leaves none
+    // half made that nobody could log into and nobody could create again.
+    const QString stored = name.toLower();
+    if (!changePassword(name, password) ||
+        !m_settings.WriteValue(userKey(name), QStringLiteral("UserName"), stored))
+        return std::nullopt;
+    return stored;
 }
 
 bool UserAccounts::passwordMatches(const QString& name, const QString& password) const
@@ -101,10 +110,10 @@ bool UserAccounts::passwordMatches(const QString& name, const QString& password)
     return Unscramble(stored, TORVA) == password.toLower().toUtf8();
 }
 
-void UserAccounts::changePassword(const QString& name, const QString& password)
+bool UserAccounts::changePassword(const QString& name, const QString& password)
 {
-    m_settings.WriteRawValue(userKey(name), QStringLiteral("Password"),
-                             StoredPasswordForm(password));
+    return m_settings.WriteRawValue(userKey(name), QStringLiteral("Password"),
+                                    StoredPasswordForm(password));
 }
 
 } // namespace Quillet

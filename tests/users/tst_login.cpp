@@ -163,6 +163,27 @@ private slots:
         QCOMPARE(f.t.state.currentUser, "star*");
     }
 
+    void addUser_settingsCannotBeWritten_isReported_andNoUserIsCreated()
+    {
+        LoginFixture f(true);
+        f.t.dialogs.messages.clear();
+        QVERIFY(f.t.makeSettingsUnwritable());
+        f.type("ann", "secret", "secret");
+        f.login()->cmdOK_Click();
+
+        QCOMPARE(f.t.dialogs.messages.size(), 1);
+        QCOMPARE(f.t.dialogs.messages.first().text,
+                 kFailureHeading + "\r\n\r\n# The settings file cannot be written\r\n\r\n"
+                                   "Press HELP for more info");
+        QCOMPARE(f.t.dialogs.messages.first().icon, MessageIcon::Critical);
+        QVERIFY(f.login()->isVisible());
+        QCOMPARE(f.login()->mode(), frmLogin::Mode::AddUser);
+        QCOMPARE(f.box("txtUser")->text(), "ann");
+        QCOMPARE(f.t.state.currentUser, QString());
+        QVERIFY(!f.t.state.newUser);
+        QVERIFY(!UserAccounts(f.t.settings, f.t.state.settingsRoot).UserExists("ann"));
+    }
+
     void login_anyLetterCase_succeedsAsLowerCaseUser()
     {
         LoginFixture f;
