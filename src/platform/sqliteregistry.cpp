@@ -44,11 +44,6 @@ QStringList keyParts(const QString& keyPath)
     return keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
 }
 
-QString lookupForm(const QString& name)
-{
-    return name.toCaseFolded();
-}
-
 // A prepared statement that is finalised on every path out of a function.
 class Statement {
 public:

@@ -208,7 +208,8 @@ void frmLogin::reportRegistrationFailure(const QStringList& errors)
 void frmLogin::logIn()
 {
     const QString name = txtUser->text();
-    if (!m_accounts.UserExists(name)) {
+    const std::optional<QString> account = m_accounts.accountName(name);
+    if (!account) {
         const MessageAnswer answer = m_context.dialogs.message(
             this, QStringLiteral("Username not found.\rDo you want to create a new user?"),
             MessageButtons::YesNo, MessageIcon::None);
@@ -221,7 +222,7 @@ void frmLogin::logIn()
                                   MessageIcon::None);
         return;
     }
-    m_sequence.loginSucceeded(name.toLower());
+    m_sequence.loginSucceeded(*account);
 }
 
 void frmLogin::cmdCancel_Click()

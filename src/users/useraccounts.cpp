@@ -33,12 +33,16 @@ QString UserAccounts::userKey(const QString& name) const
     return m_root + QStringLiteral("Users\\") + name;
 }
 
-bool UserAccounts::UserExists(const QString& name) const
+std::optional<QString> UserAccounts::accountName(const QString& name) const
 {
-    if (name.isEmpty())
-        return false;
+    // The settings' own comparison finds the record: every name they take for this one is
+    // the same user. Forbidden characters could reach another key of the settings tree.
+    if (name.isEmpty() || HasForbiddenChars(name))
+        return std::nullopt;
     const QString stored = m_settings.ReadValue(userKey(name), QStringLiteral("UserName"));
-    return stored.toLower() == name.toLower();
+    if (stored.isEmpty())
+        return std::nullopt;
+    return stored;
 }
 
 bool UserAccounts::HasForbiddenChars(const QString& name)

@@ -16,7 +16,10 @@ public:
         : m_settings(settings), m_root(std::move(settingsRoot))
     {}
 
-    bool UserExists(const QString& name) const;
+    // The name of the account that answers to the typed name, as stored when it was created,
+    // or nullopt when none does. Pages and settings go by this name, never by the typed one.
+    std::optional<QString> accountName(const QString& name) const;
+    bool UserExists(const QString& name) const { return accountName(name).has_value(); }
     static bool HasForbiddenChars(const QString& name);
 
     // The failed rules, each as its "# ..." line, in the order they are checked.

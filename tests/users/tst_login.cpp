@@ -163,6 +163,75 @@ private slots:
         QCOMPARE(f.t.state.currentUser, "star*");
     }
 
+    // Settings keys match after case folding: these names share one user record.
+    void addUser_nameThatFoldsLikeAnExistingOne_alreadyExists_data()
+    {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Greek capitals, then small letters with final sigma")
+            << QString::fromUtf8("ΝΊΚΟΣ") << QString::fromUtf8("Νίκος");
+        QTest::newRow("micro sign, then Greek mu")
+            << QString::fromUtf8("\u00b5ark") << QString::fromUtf8("\u03bcark");
+        QTest::newRow("Greek mu, then micro sign")
+            << QString::fromUtf8("\u03bcark") << QString::fromUtf8("\u00b5ARK");
+    }
+    void addUser_nameThatFoldsLikeAnExistingOne_alreadyExists()
+    {
+        QFETCH(QString, existing);
+        QFETCH(QString, typed);
+        LoginFixture f(true);
+        f.type(existing, "first1", "first1");
+        f.login()->cmdOK_Click();
+        QCOMPARE(f.t.dialogs.messages.last().text, "User Registration Success!");
+
+        f.windows.showWindow(WindowId::Login);
+        f.login()->cmdAddUser_Click();
+        f.type(typed, "second", "second");
+        f.login()->cmdOK_Click();
+        QCOMPARE(f.t.dialogs.messages.last().text,
+                 kFailureHeading +
+                     "\r\n\r\n# Username already exist. Please use another name\r\n\r\n"
+                     "Press HELP for more info");
+        QCOMPARE(f.t.settings.ReadValue(f.t.root("Users\\" + existing), "UserName"),
+                 existing.toLower());
+
+        f.login()->cmdCancel_Click();
+        f.type(typed, "second");
+        f.login()->cmdOK_Click();
+        QCOMPARE(f.t.dialogs.messages.last().text, "Wrong password");
+        f.type(typed, "first1");
+        f.login()->cmdOK_Click();
+        QVERIFY(!f.windows.isLoaded(WindowId::Login));
+        QCOMPARE(f.t.state.currentUser, existing.toLower());
+    }
+
+    // The page folder and the owner mark follow the current user's name: it must not depend
+    // on how the name was typed.
+    void login_nameTypedAnotherWay_isTheNameAsStored_data()
+    {
+        QTest::addColumn<QString>("created");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("final sigma") << QString::fromUtf8("ΝΊΚΟΣ") << QString::fromUtf8("Νίκος")
+                                     << QString::fromUtf8("νίκοσ");
+        QTest::newRow("Greek mu for the micro sign")
+            << QString::fromUtf8("\u00b5ark") << QString::fromUtf8("\u03bcARK")
+            << QString::fromUtf8("\u00b5ark");
+    }
+    void login_nameTypedAnotherWay_isTheNameAsStored()
+    {
+        QFETCH(QString, created);
+        QFETCH(QString, typed);
+        QFETCH(QString, current);
+        LoginFixture f;
+        UserAccounts(f.t.settings, f.t.state.settingsRoot).createUser(created, "secret1");
+        f.type(typed, "secret1");
+        f.login()->cmdOK_Click();
+        QVERIFY(f.t.dialogs.messages.isEmpty());
+        QVERIFY(!f.windows.isLoaded(WindowId::Login));
+        QCOMPARE(f.t.state.currentUser, current);
+    }
+
     void addUser_settingsCannotBeWritten_isReported_andNoUserIsCreated()
     {
         LoginFixture f(true);
@@ -231,6 +300,9 @@ private slots:
                                       << "secret1" << notFound << MessageButtons::YesNo;
         QTest::newRow("empty name") << ""
                                     << "" << notFound << MessageButtons::YesNo;
+        QTest::newRow("a backslash before the name")
+            << "\\Bob"
+            << "secret1" << notFound << MessageButtons::YesNo;
         QTest::newRow("wrong password") << "bob"
                                         << "secret2"
                                         << "Wrong password" << MessageButtons::Ok;
