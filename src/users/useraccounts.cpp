@@ -8,6 +8,15 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kForbiddenChars = QStringLiteral("\\/:?\"<>|");
+// In UTF-8 at most 192 bytes: the name reads back from the settings (254 bytes at most) and
+// names a folder (255 bytes at most).
+constexpr qsizetype kMaxNameLetters = 64;
+
+// Settings values are read back trimmed: such a name would log in once and never again.
+bool BeginsOrEndsWithBlank(const QString& name)
+{
+    return !name.isEmpty() && (name.front().isSpace() || name.back().isSpace());
+}
 
 // The user name names a page folder: it must not climb out of it or hide control characters.
 bool IsUnsafeFolderName(const QString& name)
@@ -67,6 +76,10 @@ QStringList UserAccounts::newUserErrors(const QString& name, const QString& pass
     if (IsUnsafeFolderName(name))
         errors << QStringLiteral("# User name cannot be . or .. or contain control characters");
     errors << newPasswordErrors(password, confirmation);
+    if (BeginsOrEndsWithBlank(name))
+        errors << QStringLiteral("# User name cannot begin or end with a blank");
+    if (name.size() > kMaxNameLetters)
+        errors << QStringLiteral("# User name can have at most 64 letters");
     return errors;
 }
 

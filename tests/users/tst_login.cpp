@@ -77,6 +77,8 @@ private slots:
         const QString l4 = "# Password must have atleast 5 letters";
         const QString l5 = "# The passwords you typed do not match. Please retype";
         const QString unsafe = "# User name cannot be . or .. or contain control characters";
+        const QString blank = "# User name cannot begin or end with a blank";
+        const QString tooLong = "# User name can have at most 64 letters";
         QTest::newRow("one colon, short, different") << ":"
                                                      << "abcd"
                                                      << "abce" << QStringList{l1, l3, l4, l5};
@@ -98,6 +100,19 @@ private slots:
         QTest::newRow("control character") << "a\tb"
                                            << "secret"
                                            << "secret" << QStringList{unsafe};
+        QTest::newRow("leading blank") << " ann"
+                                       << "secret"
+                                       << "secret" << QStringList{blank};
+        QTest::newRow("trailing blank") << "ann "
+                                        << "secret"
+                                        << "secret" << QStringList{blank};
+        QTest::newRow("trailing no-break space") << QString::fromUtf8("ann\u00a0") << "secret"
+                                                 << "secret" << QStringList{blank};
+        QTest::newRow("65 letters") << QString(65, 'a') << "secret"
+                                    << "secret" << QStringList{tooLong};
+        QTest::newRow("every name rule after the password rules")
+            << " :" + QString(64, 'x') << "abc"
+            << "abd" << QStringList{l3, l4, l5, blank, tooLong};
     }
     void addUser_failedRules_areListedInOrder()
     {
@@ -161,6 +176,29 @@ private slots:
         f.login()->cmdOK_Click();
         QCOMPARE(f.t.dialogs.messages.last().text, "User Registration Success!");
         QCOMPARE(f.t.state.currentUser, "star*");
+    }
+
+    void addUser_longestAndInnerBlankNames_logInAgain_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("64 letters") << QString(64, 'a');
+        QTest::newRow("blank inside") << "ann marie";
+    }
+    void addUser_longestAndInnerBlankNames_logInAgain()
+    {
+        QFETCH(QString, name);
+        LoginFixture f(true);
+        f.type(name, "secret", "secret");
+        f.login()->cmdOK_Click();
+        QCOMPARE(f.t.dialogs.messages.last().text, "User Registration Success!");
+        f.t.dialogs.messages.clear();
+
+        f.windows.showWindow(WindowId::Login);
+        f.type(name, "secret");
+        f.login()->cmdOK_Click();
+        QVERIFY(f.t.dialogs.messages.isEmpty());
+        QVERIFY(!f.windows.isLoaded(WindowId::Login));
+        QCOMPARE(f.t.state.currentUser, name);
     }
 
     // Settings keys match after case folding: these names share one user record.
