@@ -21,14 +21,10 @@ frmChPass::frmChPass(AppContext& context, QWidget* parent) : QDialog(parent), m_
     setWindowTitle(QStringLiteral("Change Password"));
     setFont(QFont(QStringLiteral("Verdana"), 9));
 
-    txtPassword = new QLineEdit;
-    txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtConfirm = new QLineEdit;
-    txtConfirm->setObjectName(QStringLiteral("txtConfirm"));
-    for (QLineEdit* box : {txtPassword, txtConfirm}) {
-        box->setEchoMode(QLineEdit::Password);
+    txtPassword = MakePasswordBox("txtPassword");
+    txtConfirm = MakePasswordBox("txtConfirm");
+    for (QLineEdit* box : {txtPassword, txtConfirm})
         box->setMinimumWidth(180);
-    }
     Command1 = MakeButton("Command1", QStringLiteral("&Ok"));
     Command2 = MakeButton("Command2", QStringLiteral("&Cancel"));
     Command1->setDefault(true);

@@ -19,18 +19,6 @@
 #include <QVBoxLayout>
 
 namespace Quillet {
-namespace {
-
-QLineEdit* makeBox(const char* name, QLineEdit::EchoMode echo)
-{
-    auto* box = new QLineEdit;
-    box->setObjectName(QLatin1String(name));
-    box->setEchoMode(echo);
-    box->setMinimumWidth(190);
-    return box;
-}
-
-} // namespace
 
 frmLogin::frmLogin(AppContext& context, StartupSequence& sequence, WindowHost& windows)
     : m_context(context), m_sequence(sequence), m_windows(windows),
@@ -40,9 +28,12 @@ frmLogin::frmLogin(AppContext& context, StartupSequence& sequence, WindowHost& w
     setWindowTitle(QStringLiteral("Login"));
     setFont(QFont(QStringLiteral("Verdana"), 9));
 
-    txtUser = makeBox("txtUser", QLineEdit::Normal);
-    txtPassword = makeBox("txtPassword", QLineEdit::Password);
-    txtConfirm = makeBox("txtConfirm", QLineEdit::Password);
+    txtUser = new QLineEdit;
+    txtUser->setObjectName(QStringLiteral("txtUser"));
+    txtPassword = MakePasswordBox("txtPassword");
+    txtConfirm = MakePasswordBox("txtConfirm");
+    for (QLineEdit* box : {txtUser, txtPassword, txtConfirm})
+        box->setMinimumWidth(190);
     lblLabels[0] = new QLabel(QStringLiteral("&User name :"));
     lblLabels[1] = new QLabel(QStringLiteral("&Password :"));
     Label1 = new QLabel(QStringLiteral("Please Confirm Password :"));
