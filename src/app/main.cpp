@@ -45,7 +45,8 @@ int main(int argc, char* argv[])
                      Qt::QueuedConnection);
 
     const QStringList arguments = QApplication::arguments().mid(1);
-    windows.sequence().run(arguments.join(QLatin1Char(' ')));
+    if (!windows.sequence().run(arguments.join(QLatin1Char(' '))))
+        return 1;
     if (windows.programEnded())
         return 0;
     return QApplication::exec();

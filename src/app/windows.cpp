@@ -6,7 +6,8 @@
 namespace Quillet {
 
 Windows::Windows(AppContext& context)
-    : m_sequence(context.state, context.settings, *this), m_factory(context, m_sequence, *this)
+    : m_sequence(context.state, context.settings, context.dialogs, *this),
+      m_factory(context, m_sequence, *this)
 {}
 
 Windows::~Windows()

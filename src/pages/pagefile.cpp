@@ -1,5 +1,6 @@
 #include "pages/pagefile.h"
 
+#include "platform/registrybackend.h"
 #include "startup/scrambler.h"
 
 namespace Quillet {
@@ -60,7 +61,10 @@ PageFile::Content PageFile::decode(const QByteArray& content, const QString& rea
     if (marker < 0)
         return {Kind::NoOwner, Unscramble(body, BELKA)};
     const QByteArray owner = Unscramble(body.mid(marker + kOwnerMarker.size()), DORN);
-    if (owner != reader.toUtf8())
+    // The settings make names that fold alike one user; the owner mark follows them. Bytes
+    // that are no UTF-8 name nobody.
+    const QString ownerName = QString::fromUtf8(owner);
+    if (ownerName.toUtf8() != owner || !RegistryBackend::sameName(ownerName, reader))
         return {Kind::OtherUsers, QByteArray()};
     return {Kind::Owned, Unscramble(body.first(marker), BELKA)};
 }

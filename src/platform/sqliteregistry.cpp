@@ -6,7 +6,11 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Quillet {
 namespace {
@@ -38,11 +42,6 @@ const char* rootName(RootKey root)
 QStringList keyParts(const QString& keyPath)
 {
     return keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
-}
-
-QString lookupForm(const QString& name)
-{
-    return name.toCaseFolded();
 }
 
 // A prepared statement that is finalised on every path out of a function.
@@ -86,23 +85,42 @@ bool exec(sqlite3* db, const char* sql)
     return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-// The database holds settings and scrambled passwords: keep it private to its owner.
-void createPrivateFile(const QString& path)
+QString lastError(sqlite3* db)
+{
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+// The database holds settings and scrambled passwords: it is created readable by its owner
+// alone, never wider for a moment, and one that others could read is narrowed. Opened here
+// rather than by SQLite so that a path that cannot work fails with the system's own reason.
+// Empty when the file is ready for SQLite.
+QString preparePrivateFile(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.exists())
-        return;
-    if (file.open(QIODevice::WriteOnly))
-        file.close();
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR);
+    if (fd < 0)
+        return qt_error_string(errno);
+    QString failure;
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0)
+        failure = qt_error_string(errno);
+    else if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0 &&
+             ::fchmod(fd, status.st_mode & S_IRWXU) != 0)
+        failure = qt_error_string(errno);
+    ::close(fd);
+    return failure;
 }
 
 } // namespace
 
 SqliteRegistry::SqliteRegistry(const QString& databasePath)
 {
-    open(databasePath);
+    m_failure = open(databasePath);
+    if (!m_failure.isEmpty()) {
+        sqlite3_close(m_db);
+        m_db = nullptr;
+    }
 }
 
 SqliteRegistry::~SqliteRegistry()
@@ -121,23 +139,36 @@ QString SqliteRegistry::defaultDatabasePath()
     return configHome + QStringLiteral("/quillet/registry.sqlite3");
 }
 
-void SqliteRegistry::open(const QString& databasePath)
+QString SqliteRegistry::location() const
 {
-    createPrivateFile(databasePath);
-    if (sqlite3_open_v2(databasePath.toUtf8().constData(), &m_db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-        sqlite3_close(m_db);
-        m_db = nullptr;
-        return;
-    }
+    return QDir::toNativeSeparators(m_path);
+}
+
+QString SqliteRegistry::open(const QString& databasePath)
+{
+    m_path = databasePath;
+    if (QString failure = preparePrivateFile(databasePath); !failure.isEmpty())
+        return failure;
+    if (sqlite3_open_v2(databasePath.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK)
+        return lastError(m_db);
     sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
-    exec(m_db, "CREATE TABLE IF NOT EXISTS registry_keys ("
-               " root TEXT NOT NULL, lookup_path TEXT NOT NULL, path TEXT NOT NULL,"
-               " PRIMARY KEY (root, lookup_path))");
-    exec(m_db, "CREATE TABLE IF NOT EXISTS registry_values ("
-               " root TEXT NOT NULL, lookup_path TEXT NOT NULL, lookup_name TEXT NOT NULL,"
-               " name TEXT NOT NULL, data BLOB NOT NULL,"
-               " PRIMARY KEY (root, lookup_path, lookup_name))");
+    if (!exec(m_db, "CREATE TABLE IF NOT EXISTS registry_keys ("
+                    " root TEXT NOT NULL, lookup_path TEXT NOT NULL, path TEXT NOT NULL,"
+                    " PRIMARY KEY (root, lookup_path))") ||
+        !exec(m_db, "CREATE TABLE IF NOT EXISTS registry_values ("
+                    " root TEXT NOT NULL, lookup_path TEXT NOT NULL, lookup_name TEXT NOT NULL,"
+                    " name TEXT NOT NULL, data BLOB NOT NULL,"
+                    " PRIMARY KEY (root, lookup_path, lookup_name))"))
+        return lastError(m_db);
+    // A file that opens but takes no write (a folder that is not writable has no room for the
+    // journal) is found now, not by settings lost one by one later.
+    if (!exec(m_db, "BEGIN IMMEDIATE"))
+        return lastError(m_db);
+    const bool writable = exec(m_db, "CREATE TABLE write_check (x)");
+    const QString failure = writable ? QString() : lastError(m_db);
+    exec(m_db, "ROLLBACK");
+    return failure;
 }
 
 bool SqliteRegistry::keyExists(RootKey root, const QString& keyPath) const
@@ -172,11 +203,11 @@ std::optional<QByteArray> SqliteRegistry::queryValue(RootKey root, const QString
     return query.blob(0);
 }
 
-void SqliteRegistry::setValue(RootKey root, const QString& keyPath, const QString& valueName,
+bool SqliteRegistry::setValue(RootKey root, const QString& keyPath, const QString& valueName,
                               const QByteArray& data)
 {
     if (!m_db || !exec(m_db, "BEGIN IMMEDIATE"))
-        return;
+        return false;
     const QString rootText = QString::fromLatin1(rootName(root));
     const QStringList parts = keyParts(keyPath);
     bool ok = true;
@@ -211,7 +242,10 @@ void SqliteRegistry::setValue(RootKey root, const QString& keyPath, const QStrin
             ok = setData.step() == SQLITE_DONE;
         }
     }
-    exec(m_db, ok ? "COMMIT" : "ROLLBACK");
+    if (ok && exec(m_db, "COMMIT"))
+        return true;
+    exec(m_db, "ROLLBACK");
+    return false;
 }
 
 } // namespace Quillet

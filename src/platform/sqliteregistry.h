@@ -8,8 +8,9 @@ struct sqlite3;
 
 namespace Quillet {
 
-// The settings tree kept in one SQLite database file. Every write is one transaction, so a
-// crash never leaves half a setting and several running copies never lose each other's writes.
+// The settings tree kept in one SQLite database file, private to its owner. Every write is one
+// transaction, so a crash never leaves half a setting and several running copies never lose
+// each other's writes.
 class SqliteRegistry final : public RegistryBackend {
 public:
     explicit SqliteRegistry(const QString& databasePath);
@@ -21,15 +22,20 @@ public:
 
     bool isOpen() const { return m_db != nullptr; }
 
+    QString location() const override;
+    QString failure() const override { return m_failure; }
+
     bool keyExists(RootKey root, const QString& keyPath) const override;
     std::optional<QByteArray> queryValue(RootKey root, const QString& keyPath,
                                          const QString& valueName) const override;
-    void setValue(RootKey root, const QString& keyPath, const QString& valueName,
+    bool setValue(RootKey root, const QString& keyPath, const QString& valueName,
                   const QByteArray& data) override;
 
 private:
-    void open(const QString& databasePath);
+    QString open(const QString& databasePath);
 
+    QString m_path;
+    QString m_failure;
     sqlite3* m_db = nullptr;
 };
 

@@ -49,10 +49,10 @@ QString SettingsStore::ReadValue(const QString& keyPath, const QString& valueNam
     return QString::fromUtf8(trimSpaces(stored));
 }
 
-void SettingsStore::WriteValue(const QString& keyPath, const QString& valueName,
+bool SettingsStore::WriteValue(const QString& keyPath, const QString& valueName,
                                const QString& value, RootFlags flags)
 {
-    WriteRawValue(keyPath, valueName, value.toUtf8(), flags);
+    return WriteRawValue(keyPath, valueName, value.toUtf8(), flags);
 }
 
 QByteArray SettingsStore::ReadRawValue(const QString& keyPath, const QString& valueName,
@@ -64,13 +64,13 @@ QByteArray SettingsStore::ReadRawValue(const QString& keyPath, const QString& va
     return m_backend.queryValue(*root, keyPath, valueName).value_or(QByteArray());
 }
 
-void SettingsStore::WriteRawValue(const QString& keyPath, const QString& valueName,
+bool SettingsStore::WriteRawValue(const QString& keyPath, const QString& valueName,
                                   const QByteArray& value, RootFlags flags)
 {
     const std::optional<RootKey> root = RootKeyFor(flags);
     if (!root)
-        return;
-    m_backend.setValue(*root, keyPath, valueName, value);
+        return false;
+    return m_backend.setValue(*root, keyPath, valueName, value);
 }
 
 } // namespace Quillet

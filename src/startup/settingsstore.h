@@ -30,17 +30,22 @@ class SettingsStore {
 public:
     explicit SettingsStore(RegistryBackend& backend) : m_backend(backend) {}
 
+    // Where the settings are kept, and why they cannot be used at all (empty when they can).
+    QString location() const { return m_backend.location(); }
+    QString failure() const { return m_backend.failure(); }
+
     // Trimmed of surrounding spaces; a value of 255 bytes or more reads as empty.
     QString ReadValue(const QString& keyPath, const QString& valueName,
                       RootFlags flags = RootFlag::CurrentUser) const;
-    void WriteValue(const QString& keyPath, const QString& valueName, const QString& value,
+    // False when nothing was stored: no root selected, or the database refused the write.
+    bool WriteValue(const QString& keyPath, const QString& valueName, const QString& value,
                     RootFlags flags = RootFlag::CurrentUser);
 
     // Scrambled values hold arbitrary bytes, leading and trailing spaces included: they are
     // read exactly as stored, whatever their length.
     QByteArray ReadRawValue(const QString& keyPath, const QString& valueName,
                             RootFlags flags = RootFlag::CurrentUser) const;
-    void WriteRawValue(const QString& keyPath, const QString& valueName, const QByteArray& value,
+    bool WriteRawValue(const QString& keyPath, const QString& valueName, const QByteArray& value,
                        RootFlags flags = RootFlag::CurrentUser);
 
 private:

@@ -1,5 +1,6 @@
 #include "startup/startupsequence.h"
 
+#include "platform/dialogs.h"
 #include "startup/scrambler.h"
 #include "startup/settingsstore.h"
 #include "startup/windowhost.h"
@@ -11,8 +12,18 @@ bool IsLogOnStart(const QString& commandLine)
     return commandLine.endsWith(QLatin1String("/d"), Qt::CaseSensitive);
 }
 
-void StartupSequence::run(const QString& commandLine)
+bool StartupSequence::run(const QString& commandLine)
 {
+    // Without settings every start would be a first run whose users are never stored.
+    if (const QString failure = m_settings.failure(); !failure.isEmpty()) {
+        m_dialogs.message(nullptr,
+                          QStringLiteral("The settings file cannot be opened, so Quillet cannot "
+                                         "start.\r\n\r\n") +
+                              m_settings.location() + QStringLiteral("\r\n") + failure,
+                          MessageButtons::Ok, MessageIcon::Critical);
+        m_windows.endProgram();
+        return false;
+    }
     m_state.settingsRoot = kSettingsRoot;
 
     const QString autologinKey = m_state.settingsRoot + QStringLiteral("Global\\Autologin");
@@ -28,10 +39,11 @@ void StartupSequence::run(const QString& commandLine)
     if (IsLogOnStart(commandLine)) {
         m_state.trayTarget = m_state.loginRequired ? WindowId::Login : WindowId::Main;
         m_windows.createHidden(WindowId::Tray);
-        return;
+        return true;
     }
     m_state.nextWindow = m_state.showSplash ? WindowId::Splash : WindowId::Main;
     m_windows.showWindow(m_state.loginRequired ? WindowId::Login : *m_state.nextWindow);
+    return true;
 }
 
 void StartupSequence::loginSucceeded(const QString& userName)

@@ -6,6 +6,7 @@
 
 namespace Quillet {
 
+class Dialogs;
 class SettingsStore;
 class WindowHost;
 
@@ -17,12 +18,14 @@ bool IsLogOnStart(const QString& commandLine);
 // The program's entry point and the hand-overs between its first windows.
 class StartupSequence {
 public:
-    StartupSequence(ProgramState& state, const SettingsStore& settings, WindowHost& windows)
-        : m_state(state), m_settings(settings), m_windows(windows)
+    StartupSequence(ProgramState& state, const SettingsStore& settings, Dialogs& dialogs,
+                    WindowHost& windows)
+        : m_state(state), m_settings(settings), m_dialogs(dialogs), m_windows(windows)
     {}
 
-    // Decides automatic login, splash and log-on start, and opens the first window.
-    void run(const QString& commandLine);
+    // Decides automatic login, splash and log-on start, and opens the first window. False, with
+    // the program ended, when the settings cannot be used.
+    bool run(const QString& commandLine);
 
     // A login or a new account succeeded: the user becomes current and the next window shows.
     void loginSucceeded(const QString& userName);
@@ -34,6 +37,7 @@ public:
 private:
     ProgramState& m_state;
     const SettingsStore& m_settings;
+    Dialogs& m_dialogs;
     WindowHost& m_windows;
 };
 

@@ -21,14 +21,10 @@ frmChPass::frmChPass(AppContext& context, QWidget* parent) : QDialog(parent), m_
     setWindowTitle(QStringLiteral("Change Password"));
     setFont(QFont(QStringLiteral("Verdana"), 9));
 
-    txtPassword = new QLineEdit;
-    txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtConfirm = new QLineEdit;
-    txtConfirm->setObjectName(QStringLiteral("txtConfirm"));
-    for (QLineEdit* box : {txtPassword, txtConfirm}) {
-        box->setEchoMode(QLineEdit::Password);
+    txtPassword = MakePasswordBox("txtPassword");
+    txtConfirm = MakePasswordBox("txtConfirm");
+    for (QLineEdit* box : {txtPassword, txtConfirm})
         box->setMinimumWidth(180);
-    }
     Command1 = MakeButton("Command1", QStringLiteral("&Ok"));
     Command2 = MakeButton("Command2", QStringLiteral("&Cancel"));
     Command1->setDefault(true);
@@ -59,8 +55,11 @@ frmChPass::frmChPass(AppContext& context, QWidget* parent) : QDialog(parent), m_
 
 void frmChPass::Command1_Click()
 {
-    const QStringList errors =
-        UserAccounts::newPasswordErrors(txtPassword->text(), txtConfirm->text());
+    UserAccounts accounts(m_context.settings, m_context.state.settingsRoot);
+    QStringList errors = UserAccounts::newPasswordErrors(txtPassword->text(), txtConfirm->text());
+    if (errors.isEmpty() &&
+        !accounts.changePassword(m_context.state.currentUser, txtPassword->text()))
+        errors << UserAccounts::notStoredError();
     if (!errors.isEmpty()) {
         m_context.dialogs.message(
             this,
@@ -69,8 +68,6 @@ void frmChPass::Command1_Click()
             MessageButtons::Ok, MessageIcon::Critical);
         return;
     }
-    UserAccounts(m_context.settings, m_context.state.settingsRoot)
-        .changePassword(m_context.state.currentUser, txtPassword->text());
     m_context.dialogs.message(this, QStringLiteral("Password Change Successful!"),
                               MessageButtons::Ok, MessageIcon::Information);
     accept();

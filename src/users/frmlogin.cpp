@@ -19,18 +19,6 @@
 #include <QVBoxLayout>
 
 namespace Quillet {
-namespace {
-
-QLineEdit* makeBox(const char* name, QLineEdit::EchoMode echo)
-{
-    auto* box = new QLineEdit;
-    box->setObjectName(QLatin1String(name));
-    box->setEchoMode(echo);
-    box->setMinimumWidth(190);
-    return box;
-}
-
-} // namespace
 
 frmLogin::frmLogin(AppContext& context, StartupSequence& sequence, WindowHost& windows)
     : m_context(context), m_sequence(sequence), m_windows(windows),
@@ -40,9 +28,12 @@ frmLogin::frmLogin(AppContext& context, StartupSequence& sequence, WindowHost& w
     setWindowTitle(QStringLiteral("Login"));
     setFont(QFont(QStringLiteral("Verdana"), 9));
 
-    txtUser = makeBox("txtUser", QLineEdit::Normal);
-    txtPassword = makeBox("txtPassword", QLineEdit::Password);
-    txtConfirm = makeBox("txtConfirm", QLineEdit::Password);
+    txtUser = new QLineEdit;
+    txtUser->setObjectName(QStringLiteral("txtUser"));
+    txtPassword = MakePasswordBox("txtPassword");
+    txtConfirm = MakePasswordBox("txtConfirm");
+    for (QLineEdit* box : {txtUser, txtPassword, txtConfirm})
+        box->setMinimumWidth(190);
     lblLabels[0] = new QLabel(QStringLiteral("&User name :"));
     lblLabels[1] = new QLabel(QStringLiteral("&Password :"));
     Label1 = new QLabel(QStringLiteral("Please Confirm Password :"));
@@ -181,25 +172,35 @@ void frmLogin::addUser()
     const QStringList errors =
         m_accounts.newUserErrors(name, txtPassword->text(), txtConfirm->text());
     if (!errors.isEmpty()) {
-        m_context.dialogs.message(
-            this,
-            UserAccounts::failureMessage(
-                QStringLiteral("Due to the below errors, registration of user name has failed!"),
-                errors),
-            MessageButtons::Ok, MessageIcon::Critical);
+        reportRegistrationFailure(errors);
         return;
     }
-    m_accounts.createUser(name, txtPassword->text());
+    const std::optional<QString> account = m_accounts.createUser(name, txtPassword->text());
+    if (!account) {
+        reportRegistrationFailure({UserAccounts::notStoredError()});
+        return;
+    }
     m_context.dialogs.message(this, QStringLiteral("User Registration Success!"),
                               MessageButtons::Ok, MessageIcon::Information);
     m_context.state.newUser = true;
-    m_sequence.loginSucceeded(name.toLower());
+    m_sequence.loginSucceeded(*account);
+}
+
+void frmLogin::reportRegistrationFailure(const QStringList& errors)
+{
+    m_context.dialogs.message(
+        this,
+        UserAccounts::failureMessage(
+            QStringLiteral("Due to the below errors, registration of user name has failed!"),
+            errors),
+        MessageButtons::Ok, MessageIcon::Critical);
 }
 
 void frmLogin::logIn()
 {
     const QString name = txtUser->text();
-    if (!m_accounts.UserExists(name)) {
+    const std::optional<QString> account = m_accounts.accountName(name);
+    if (!account) {
         const MessageAnswer answer = m_context.dialogs.message(
             this, QStringLiteral("Username not found.\rDo you want to create a new user?"),
             MessageButtons::YesNo, MessageIcon::None);
@@ -212,7 +213,7 @@ void frmLogin::logIn()
                                   MessageIcon::None);
         return;
     }
-    m_sequence.loginSucceeded(name.toLower());
+    m_sequence.loginSucceeded(*account);
 }
 
 void frmLogin::cmdCancel_Click()

@@ -43,6 +43,7 @@ private:
     void enterAddUserMode();
     void enterLoginMode();
     void addUser();
+    void reportRegistrationFailure(const QStringList& errors);
     void logIn();
 
     AppContext& m_context;

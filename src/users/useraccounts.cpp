@@ -8,6 +8,15 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kForbiddenChars = QStringLiteral("\\/:?\"<>|");
+// In UTF-8 at most 192 bytes: the name reads back from the settings (254 bytes at most) and
+// names a folder (255 bytes at most).
+constexpr qsizetype kMaxNameLetters = 64;
+
+// Settings values are read back trimmed: such a name would log in once and never again.
+bool BeginsOrEndsWithBlank(const QString& name)
+{
+    return !name.isEmpty() && (name.front().isSpace() || name.back().isSpace());
+}
 
 // The user name names a page folder: it must not climb out of it or hide control characters.
 bool IsUnsafeFolderName(const QString& name)
@@ -33,12 +42,16 @@ QString UserAccounts::userKey(const QString& name) const
     return m_root + QStringLiteral("Users\\") + name;
 }
 
-bool UserAccounts::UserExists(const QString& name) const
+std::optional<QString> UserAccounts::accountName(const QString& name) const
 {
-    if (name.isEmpty())
-        return false;
+    // The settings' own comparison finds the record: every name they take for this one is
+    // the same user. Forbidden characters could reach another key of the settings tree.
+    if (name.isEmpty() || HasForbiddenChars(name))
+        return std::nullopt;
     const QString stored = m_settings.ReadValue(userKey(name), QStringLiteral("UserName"));
-    return stored.toLower() == name.toLower();
+    if (stored.isEmpty())
+        return std::nullopt;
+    return stored;
 }
 
 bool UserAccounts::HasForbiddenChars(const QString& name)
@@ -63,6 +76,10 @@ QStringList UserAccounts::newUserErrors(const QString& name, const QString& pass
     if (IsUnsafeFolderName(name))
         errors << QStringLiteral("# User name cannot be . or .. or contain control characters");
     errors << newPasswordErrors(password, confirmation);
+    if (BeginsOrEndsWithBlank(name))
+        errors << QStringLiteral("# User name cannot begin or end with a blank");
+    if (name.size() > kMaxNameLetters)
+        errors << QStringLiteral("# User name can have at most 64 letters");
     return errors;
 }
 
@@ -84,11 +101,20 @@ QString UserAccounts::failureMessage(const QString& heading, const QStringList& 
     return text + kCrLf + kCrLf + QStringLiteral("Press HELP for more info");
 }
 
-void UserAccounts::createUser(const QString& name, const QString& password)
+QString UserAccounts::notStoredError()
 {
-    m_settings.WriteValue(userKey(name), QStringLiteral("UserName"), name.toLower());
-    m_settings.WriteRawValue(userKey(name), QStringLiteral("Password"),
-                             StoredPasswordForm(password));
+    return QStringLiteral("# The settings file cannot be written");
+}
+
+std::optional<QString> UserAccounts::createUser(const QString& name, const QString& password)
+{
+    // The name last: until it is stored there is no account, so a failed write leaves none
+    // half made that nobody could log into and nobody could create again.
+    const QString stored = name.toLower();
+    if (!changePassword(name, password) ||
+        !m_settings.WriteValue(userKey(name), QStringLiteral("UserName"), stored))
+        return std::nullopt;
+    return stored;
 }
 
 bool UserAccounts::passwordMatches(const QString& name, const QString& password) const
@@ -101,10 +127,10 @@ bool UserAccounts::passwordMatches(const QString& name, const QString& password)
     return Unscramble(stored, TORVA) == password.toLower().toUtf8();
 }
 
-void UserAccounts::changePassword(const QString& name, const QString& password)
+bool UserAccounts::changePassword(const QString& name, const QString& password)
 {
-    m_settings.WriteRawValue(userKey(name), QStringLiteral("Password"),
-                             StoredPasswordForm(password));
+    return m_settings.WriteRawValue(userKey(name), QStringLiteral("Password"),
+                                    StoredPasswordForm(password));
 }
 
 } // namespace Quillet

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace Quillet {
 
@@ -15,7 +16,10 @@ public:
         : m_settings(settings), m_root(std::move(settingsRoot))
     {}
 
-    bool UserExists(const QString& name) const;
+    // The name of the account that answers to the typed name, as stored when it was created,
+    // or nullopt when none does. Pages and settings go by this name, never by the typed one.
+    std::optional<QString> accountName(const QString& name) const;
+    bool UserExists(const QString& name) const { return accountName(name).has_value(); }
     static bool HasForbiddenChars(const QString& name);
 
     // The failed rules, each as its "# ..." line, in the order they are checked.
@@ -25,10 +29,14 @@ public:
 
     // The failure message: the heading, then the error lines and the pointer to Help.
     static QString failureMessage(const QString& heading, const QStringList& errors);
+    // The error line when the settings refuse to store a record.
+    static QString notStoredError();
 
-    void createUser(const QString& name, const QString& password);
+    // The new account's name as stored, or nullopt when the settings could not store it.
+    std::optional<QString> createUser(const QString& name, const QString& password);
     bool passwordMatches(const QString& name, const QString& password) const;
-    void changePassword(const QString& name, const QString& password);
+    // False when the settings could not store the new password.
+    bool changePassword(const QString& name, const QString& password);
 
 private:
     QString userKey(const QString& name) const;

@@ -52,8 +52,6 @@ private slots:
         QTest::newRow("marker in small letters")
             << scrambled + "$sacrm$" + Scramble("ann", DORN) + "$ENC$" << int(PageFile::Kind::Owned)
             << rtf;
-        QTest::newRow("owner compared with case")
-            << currentForm(rtf, "Ann") << int(PageFile::Kind::OtherUsers) << QByteArray();
         QTest::newRow("another user")
             << currentForm(rtf, "bob") << int(PageFile::Kind::OtherUsers) << QByteArray();
         QTest::newRow("older form, not scrambled")
@@ -76,6 +74,36 @@ private slots:
         const PageFile::Content decoded = PageFile::decode(content, "ann");
         QCOMPARE(int(decoded.kind), kind);
         QCOMPARE(decoded.richText, richText);
+    }
+
+    // A user has one name however it is spelled, as the settings compare it.
+    void decode_ownerMarkOfTheSameName_isTheReadersPage_data()
+    {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("letter case") << "Ann"
+                                     << "ann" << int(PageFile::Kind::Owned);
+        QTest::newRow("final sigma") << QString::fromUtf8("νίκος") << QString::fromUtf8("νίκοσ")
+                                     << int(PageFile::Kind::Owned);
+        QTest::newRow("micro sign and Greek mu")
+            << QString::fromUtf8("\u00b5ark") << QString::fromUtf8("\u03bcark")
+            << int(PageFile::Kind::Owned);
+        QTest::newRow("a longer name") << "anna"
+                                       << "ann" << int(PageFile::Kind::OtherUsers);
+        QTest::newRow("a blank more") << "ann "
+                                      << "ann" << int(PageFile::Kind::OtherUsers);
+    }
+    void decode_ownerMarkOfTheSameName_isTheReadersPage()
+    {
+        QFETCH(QString, owner);
+        QFETCH(QString, reader);
+        QFETCH(int, kind);
+        const QByteArray rtf = "{\\rtf1 Dear diary}";
+        const PageFile::Content decoded =
+            PageFile::decode(currentForm(rtf, owner.toUtf8()), reader);
+        QCOMPARE(int(decoded.kind), kind);
+        QCOMPARE(decoded.richText, kind == int(PageFile::Kind::Owned) ? rtf : QByteArray());
     }
 
     void encode_textThatScramblesToTheMarker_isWrittenSoItReadsBack()

@@ -196,7 +196,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("owner");
         QTest::newRow("another user") << QByteArray("bob");
-        QTest::newRow("same name in other letters") << QByteArray("Ann");
+        QTest::newRow("a name that begins like hers") << QByteArray("anna");
     }
     void otherUsersPage_isRefused_andNeverSavedOver()
     {

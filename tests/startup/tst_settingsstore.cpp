@@ -1,10 +1,24 @@
 #include "testcontext.h"
 #include "testmain.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
 using namespace Quillet;
+
+namespace {
+
+// A mode such as 0640 as Qt reports it to the file's owner.
+QFileDevice::Permissions permissionsOf(int mode)
+{
+    const int owner = (mode >> 6) & 7;
+    const int group = (mode >> 3) & 7;
+    const int others = mode & 7;
+    return QFileDevice::Permissions::fromInt(owner << 12 | owner << 8 | group << 4 | others);
+}
+
+} // namespace
 
 class SettingsStoreTest : public QObject {
     Q_OBJECT
@@ -86,7 +100,7 @@ private slots:
     void noRootFlag_readsEmptyAndWritesNothing()
     {
         TestContext t;
-        t.settings.WriteValue(t.root("Global"), "Value", "x", RootFlags());
+        QVERIFY(!t.settings.WriteValue(t.root("Global"), "Value", "x", RootFlags()));
         QVERIFY(!t.registry.keyExists(RootKey::CurrentUser, t.root("Global")));
         t.settings.WriteValue(t.root("Global"), "Value", "x");
         QCOMPARE(t.settings.ReadValue(t.root("Global"), "Value", RootFlags()), QString());
@@ -123,11 +137,41 @@ private slots:
                  "255");
     }
 
+    // Settings hold scrambled passwords: no moment where others may read them.
+    void databaseFile_isPrivateToItsOwner_data()
+    {
+        QTest::addColumn<int>("existingMode");
+        QTest::newRow("created") << -1;
+        QTest::newRow("existing, readable by all") << 0644;
+        QTest::newRow("existing, writable by all") << 0666;
+        QTest::newRow("existing, private") << 0600;
+    }
     void databaseFile_isPrivateToItsOwner()
     {
+        QFETCH(int, existingMode);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings/registry.sqlite3");
+        if (existingMode >= 0) {
+            QVERIFY(QDir().mkpath(dir.filePath("settings")));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            QVERIFY(file.setPermissions(permissionsOf(existingMode)));
+        }
+        SqliteRegistry registry(path);
+        QVERIFY(registry.setValue(RootKey::CurrentUser, "Software\\Quillet", "Value", "x"));
+        QCOMPARE(QFileInfo(path).permissions(), permissionsOf(0600));
+    }
+
+    void write_thatCannotBeStored_reportsFailure()
+    {
         TestContext t;
-        const QFileInfo file(t.dir.filePath("registry.sqlite3"));
-        QCOMPARE(file.permissions() & 0x0077, QFileDevice::Permissions());
+        QVERIFY(t.settings.WriteValue(t.root("Global"), "Value", "one"));
+        QVERIFY(t.makeSettingsUnwritable());
+        QVERIFY(!t.settings.WriteValue(t.root("Global"), "Value", "two"));
+        QVERIFY(!t.settings.WriteRawValue(t.root("Global"), "Raw", "two"));
+        QCOMPARE(t.settings.ReadValue(t.root("Global"), "Value"), "one");
+        QVERIFY(!t.registry.queryValue(RootKey::CurrentUser, t.root("Global"), "Raw"));
     }
 
     void twoProcessesWritingAtOnce_loseNothing()

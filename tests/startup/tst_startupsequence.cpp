@@ -4,6 +4,11 @@
 #include "testcontext.h"
 #include "testmain.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <system_error>
+
 using namespace Quillet;
 
 namespace {
@@ -37,10 +42,31 @@ public:
     }
 };
 
+// Every file and folder below a folder, with the bytes of each file.
+QStringList everythingBelow(const QString& folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        found << path + (file.open(QIODevice::ReadOnly) ? " " + file.readAll().toHex() : "/");
+    }
+    found.sort();
+    return found;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 struct Fixture {
     TestContext t;
     RecordingHost host;
-    StartupSequence sequence{t.state, t.settings, host};
+    StartupSequence sequence{t.state, t.settings, t.dialogs, host};
 
     void autologin(const QByteArray& switchText, const QString& user)
     {
@@ -63,13 +89,57 @@ private slots:
     {
         Fixture f;
         f.t.state.settingsRoot.clear();
-        f.sequence.run("");
+        QVERIFY(f.sequence.run(""));
         QCOMPARE(f.t.state.settingsRoot, "Software\\Quillet\\");
         QCOMPARE(f.host.calls, QStringList{"show Login"});
         QVERIFY(f.t.state.loginRequired);
         QVERIFY(f.t.state.showSplash);
         QCOMPARE(f.t.state.nextWindow, WindowId::Splash);
         QCOMPARE(f.t.state.currentUser, QString());
+    }
+
+    void unusableSettingsFile_isReported_andNothingStarts_data()
+    {
+        QTest::addColumn<QString>("inItsPlace");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder") << "folder" << qt_error_string(int(std::errc::is_a_directory));
+        QTest::newRow("a file in place of its folder")
+            << "file above" << qt_error_string(int(std::errc::not_a_directory));
+        QTest::newRow("not a database") << "text"
+                                        << "file is not a database";
+    }
+    void unusableSettingsFile_isReported_andNothingStarts()
+    {
+        QFETCH(QString, inItsPlace);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings/registry.sqlite3");
+        if (inItsPlace == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else if (inItsPlace == "file above")
+            QVERIFY(writeFile(dir.filePath("settings"), "settings\n"));
+        else
+            QVERIFY(QDir().mkpath(dir.filePath("settings")) &&
+                    writeFile(path, "Dear diary, this is no database.\n"));
+        const QStringList before = everythingBelow(dir.path());
+
+        SqliteRegistry registry(path);
+        SettingsStore settings(registry);
+        ProgramState state;
+        FakeDialogs dialogs;
+        RecordingHost host;
+        StartupSequence sequence(state, settings, dialogs, host);
+        QVERIFY(!sequence.run(""));
+
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages.first().text,
+                 "The settings file cannot be opened, so Quillet cannot start.\r\n\r\n" +
+                     QDir::toNativeSeparators(path) + "\r\n" + reason);
+        QCOMPARE(dialogs.messages.first().icon, MessageIcon::Critical);
+        QCOMPARE(dialogs.messages.first().buttons, MessageButtons::Ok);
+        QCOMPARE(dialogs.messages.first().title, "quillet");
+        QCOMPARE(host.calls, QStringList{"end"});
+        QCOMPARE(everythingBelow(dir.path()), before);
     }
 
     void normalStart_data()

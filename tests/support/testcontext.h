@@ -12,6 +12,7 @@
 #include "startup/settingsstore.h"
 #include "startup/startupsequence.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace Quillet {
@@ -50,6 +51,14 @@ public:
     AppContext context{state, settings, appSettings, dialogs, shell, help, logOn, time, random};
 
     QString root(const QString& below) const { return kSettingsRoot + below; }
+
+    // The database file moved away under the open connection: SQLite then refuses every write
+    // while reads go on, which no file permission could do for a test running as root.
+    bool makeSettingsUnwritable()
+    {
+        return QFile::rename(dir.filePath(QStringLiteral("registry.sqlite3")),
+                             dir.filePath(QStringLiteral("registry.moved")));
+    }
 };
 
 } // namespace Quillet

@@ -76,6 +76,28 @@ private slots:
         QVERIFY(!f.windows.isLoaded(WindowId::Login));
     }
 
+    void settingsCannotBeWritten_isReported_andTheWindowStays()
+    {
+        TestContext t;
+        UserAccounts accounts(t.settings, t.state.settingsRoot);
+        accounts.createUser("ann", "oldpass");
+        t.state.currentUser = "ann";
+        frmChPass dialog(t.context);
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        QVERIFY(t.makeSettingsUnwritable());
+        dialog.findChild<QLineEdit*>("txtPassword")->setText("newpass");
+        dialog.findChild<QLineEdit*>("txtConfirm")->setText("newpass");
+        dialog.Command1_Click();
+
+        QCOMPARE(t.dialogs.messages.size(), 1);
+        QCOMPARE(t.dialogs.messages.first().text,
+                 "Due to the below errors, change of password has failed!\r\n\r\n"
+                 "# The settings file cannot be written\r\n\r\nPress HELP for more info");
+        QCOMPARE(t.dialogs.messages.first().icon, MessageIcon::Critical);
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(accounts.passwordMatches("ann", "oldpass"));
+    }
+
     void cancel_writesNothing()
     {
         TestContext t;

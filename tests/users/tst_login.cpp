@@ -77,6 +77,8 @@ private slots:
         const QString l4 = "# Password must have atleast 5 letters";
         const QString l5 = "# The passwords you typed do not match. Please retype";
         const QString unsafe = "# User name cannot be . or .. or contain control characters";
+        const QString blank = "# User name cannot begin or end with a blank";
+        const QString tooLong = "# User name can have at most 64 letters";
         QTest::newRow("one colon, short, different") << ":"
                                                      << "abcd"
                                                      << "abce" << QStringList{l1, l3, l4, l5};
@@ -98,6 +100,19 @@ private slots:
         QTest::newRow("control character") << "a\tb"
                                            << "secret"
                                            << "secret" << QStringList{unsafe};
+        QTest::newRow("leading blank") << " ann"
+                                       << "secret"
+                                       << "secret" << QStringList{blank};
+        QTest::newRow("trailing blank") << "ann "
+                                        << "secret"
+                                        << "secret" << QStringList{blank};
+        QTest::newRow("trailing no-break space") << QString::fromUtf8("ann\u00a0") << "secret"
+                                                 << "secret" << QStringList{blank};
+        QTest::newRow("65 letters") << QString(65, 'a') << "secret"
+                                    << "secret" << QStringList{tooLong};
+        QTest::newRow("every name rule after the password rules")
+            << " :" + QString(64, 'x') << "abc"
+            << "abd" << QStringList{l3, l4, l5, blank, tooLong};
     }
     void addUser_failedRules_areListedInOrder()
     {
@@ -163,6 +178,119 @@ private slots:
         QCOMPARE(f.t.state.currentUser, "star*");
     }
 
+    void addUser_longestAndInnerBlankNames_logInAgain_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("64 letters") << QString(64, 'a');
+        QTest::newRow("blank inside") << "ann marie";
+    }
+    void addUser_longestAndInnerBlankNames_logInAgain()
+    {
+        QFETCH(QString, name);
+        LoginFixture f(true);
+        f.type(name, "secret", "secret");
+        f.login()->cmdOK_Click();
+        QCOMPARE(f.t.dialogs.messages.last().text, "User Registration Success!");
+        f.t.dialogs.messages.clear();
+
+        f.windows.showWindow(WindowId::Login);
+        f.type(name, "secret");
+        f.login()->cmdOK_Click();
+        QVERIFY(f.t.dialogs.messages.isEmpty());
+        QVERIFY(!f.windows.isLoaded(WindowId::Login));
+        QCOMPARE(f.t.state.currentUser, name);
+    }
+
+    // Settings keys match after case folding: these names share one user record.
+    void addUser_nameThatFoldsLikeAnExistingOne_alreadyExists_data()
+    {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Greek capitals, then small letters with final sigma")
+            << QString::fromUtf8("ΝΊΚΟΣ") << QString::fromUtf8("Νίκος");
+        QTest::newRow("micro sign, then Greek mu")
+            << QString::fromUtf8("\u00b5ark") << QString::fromUtf8("\u03bcark");
+        QTest::newRow("Greek mu, then micro sign")
+            << QString::fromUtf8("\u03bcark") << QString::fromUtf8("\u00b5ARK");
+    }
+    void addUser_nameThatFoldsLikeAnExistingOne_alreadyExists()
+    {
+        QFETCH(QString, existing);
+        QFETCH(QString, typed);
+        LoginFixture f(true);
+        f.type(existing, "first1", "first1");
+        f.login()->cmdOK_Click();
+        QCOMPARE(f.t.dialogs.messages.last().text, "User Registration Success!");
+
+        f.windows.showWindow(WindowId::Login);
+        f.login()->cmdAddUser_Click();
+        f.type(typed, "second", "second");
+        f.login()->cmdOK_Click();
+        QCOMPARE(f.t.dialogs.messages.last().text,
+                 kFailureHeading +
+                     "\r\n\r\n# Username already exist. Please use another name\r\n\r\n"
+                     "Press HELP for more info");
+        QCOMPARE(f.t.settings.ReadValue(f.t.root("Users\\" + existing), "UserName"),
+                 existing.toLower());
+
+        f.login()->cmdCancel_Click();
+        f.type(typed, "second");
+        f.login()->cmdOK_Click();
+        QCOMPARE(f.t.dialogs.messages.last().text, "Wrong password");
+        f.type(typed, "first1");
+        f.login()->cmdOK_Click();
+        QVERIFY(!f.windows.isLoaded(WindowId::Login));
+        QCOMPARE(f.t.state.currentUser, existing.toLower());
+    }
+
+    // The page folder and the owner mark follow the current user's name: it must not depend
+    // on how the name was typed.
+    void login_nameTypedAnotherWay_isTheNameAsStored_data()
+    {
+        QTest::addColumn<QString>("created");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("final sigma") << QString::fromUtf8("ΝΊΚΟΣ") << QString::fromUtf8("Νίκος")
+                                     << QString::fromUtf8("νίκοσ");
+        QTest::newRow("Greek mu for the micro sign")
+            << QString::fromUtf8("\u00b5ark") << QString::fromUtf8("\u03bcARK")
+            << QString::fromUtf8("\u00b5ark");
+    }
+    void login_nameTypedAnotherWay_isTheNameAsStored()
+    {
+        QFETCH(QString, created);
+        QFETCH(QString, typed);
+        QFETCH(QString, current);
+        LoginFixture f;
+        UserAccounts(f.t.settings, f.t.state.settingsRoot).createUser(created, "secret1");
+        f.type(typed, "secret1");
+        f.login()->cmdOK_Click();
+        QVERIFY(f.t.dialogs.messages.isEmpty());
+        QVERIFY(!f.windows.isLoaded(WindowId::Login));
+        QCOMPARE(f.t.state.currentUser, current);
+    }
+
+    void addUser_settingsCannotBeWritten_isReported_andNoUserIsCreated()
+    {
+        LoginFixture f(true);
+        f.t.dialogs.messages.clear();
+        QVERIFY(f.t.makeSettingsUnwritable());
+        f.type("ann", "secret", "secret");
+        f.login()->cmdOK_Click();
+
+        QCOMPARE(f.t.dialogs.messages.size(), 1);
+        QCOMPARE(f.t.dialogs.messages.first().text,
+                 kFailureHeading + "\r\n\r\n# The settings file cannot be written\r\n\r\n"
+                                   "Press HELP for more info");
+        QCOMPARE(f.t.dialogs.messages.first().icon, MessageIcon::Critical);
+        QVERIFY(f.login()->isVisible());
+        QCOMPARE(f.login()->mode(), frmLogin::Mode::AddUser);
+        QCOMPARE(f.box("txtUser")->text(), "ann");
+        QCOMPARE(f.t.state.currentUser, QString());
+        QVERIFY(!f.t.state.newUser);
+        QVERIFY(!UserAccounts(f.t.settings, f.t.state.settingsRoot).UserExists("ann"));
+    }
+
     void login_anyLetterCase_succeedsAsLowerCaseUser()
     {
         LoginFixture f;
@@ -210,6 +338,9 @@ private slots:
                                       << "secret1" << notFound << MessageButtons::YesNo;
         QTest::newRow("empty name") << ""
                                     << "" << notFound << MessageButtons::YesNo;
+        QTest::newRow("a backslash before the name")
+            << "\\Bob"
+            << "secret1" << notFound << MessageButtons::YesNo;
         QTest::newRow("wrong password") << "bob"
                                         << "secret2"
                                         << "Wrong password" << MessageButtons::Ok;
