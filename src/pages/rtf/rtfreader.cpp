@@ -30,6 +30,9 @@ constexpr int kMaxFallbackLength = 16;
 constexpr int kMaxHalfPoints = 3276; // 1638 pt, as much as a word processor offers
 constexpr int kDefaultCodePage = 1252;
 constexpr size_t kMaxFormats = 64;
+// 22 inches, the widest paper a word processor offers: indents and spacing beyond are junk.
+constexpr int kMaxTwips = 31680;
+constexpr double kTwipsPerPixel = 15.0; // documents are laid out at 96 pixels to the inch
 
 enum class Keyword : quint8 {
     Skip,
@@ -64,6 +67,13 @@ enum class Keyword : quint8 {
     AlignCenter,
     AlignRight,
     AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+    LineSpacing,
+    LineMultiple,
     Par,
     Line,
     Tab,
@@ -118,6 +128,7 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"enspace", Keyword::Character, 0x2002},
     {"f", Keyword::Font},
     {"fcharset", Keyword::Charset},
+    {"fi", Keyword::FirstIndent},
     {"fldinst", Keyword::Skip},
     {"fonttbl", Keyword::FontTable},
     {"footer", Keyword::Skip},
@@ -141,6 +152,7 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"ldblquote", Keyword::Character, 0x201C},
     {"levelnumbers", Keyword::Skip},
     {"leveltext", Keyword::Skip},
+    {"li", Keyword::LeftIndent},
     {"line", Keyword::Line},
     {"listoverridetable", Keyword::Skip},
     {"listtable", Keyword::Skip},
@@ -175,13 +187,18 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"red", Keyword::Red},
     {"revtbl", Keyword::Skip},
     {"revtim", Keyword::Skip},
+    {"ri", Keyword::RightIndent},
     {"row", Keyword::Par},
     {"rquote", Keyword::Character, 0x2019},
     {"rsidtbl", Keyword::Skip},
     {"rtlmark", Keyword::Character, 0x200F},
     {"rxe", Keyword::Skip},
+    {"sa", Keyword::SpaceAfter},
+    {"sb", Keyword::SpaceBefore},
     {"sect", Keyword::Par},
     {"shp", Keyword::Skip},
+    {"sl", Keyword::LineSpacing},
+    {"slmult", Keyword::LineMultiple},
     {"strike", Keyword::Strike},
     {"striked", Keyword::Strike},
     {"stylesheet", Keyword::Skip},
@@ -246,6 +263,11 @@ constexpr std::array<quint8, 256> kByteClasses = [] {
     classes['\t'] = TabByte;
     return classes;
 }();
+
+int twips(int parameter)
+{
+    return std::clamp(parameter, -kMaxTwips, kMaxTwips);
+}
 
 bool isLetter(char c)
 {
@@ -396,12 +418,26 @@ struct CharState {
     bool operator==(const CharState&) const = default;
 };
 
+// Paragraph formatting in RTF terms, lengths in twips; \pard resets it.
+struct ParagraphState {
+    Qt::Alignment alignment = {};
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    int lineSpacing = 0; // 0 single; > 0 at least, < 0 exactly; with lineMultiple 240 a line
+    bool lineMultiple = false;
+
+    bool operator==(const ParagraphState&) const = default;
+};
+
 enum class Destination : quint8 { Text, FontTable, ColorTable, Skipped };
 
 // What a group sets and its closing brace takes back.
 struct GroupState {
     CharState chars;
-    Qt::Alignment alignment = {};
+    ParagraphState paragraph;
     int fallbackLength = 1;
     Destination destination = Destination::Text;
 };
@@ -436,7 +472,7 @@ private:
     void flushRun();
     void openPendingBlock();
     void endParagraph(const GroupState& state);
-    static QTextBlockFormat blockFormat(Qt::Alignment alignment);
+    static QTextBlockFormat blockFormat(const ParagraphState& paragraph);
     static CharState markChars(const GroupState& state);
     void paragraphBreak();
 
@@ -488,7 +524,7 @@ private:
     GroupState m_finalState;
     bool m_documentClosed = false;
 
-    Qt::Alignment m_blockAlignment = {}; // the alignment the last paragraph in the document has
+    ParagraphState m_blockParagraph; // the format the last paragraph in the document has
     bool m_pendingBreak = false;
     bool m_blockHasText = false;
 };
@@ -794,19 +830,40 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
         chars.font = m_defaultFont;
         break;
     case Keyword::Pard:
-        m_state.alignment = {};
+        m_state.paragraph = ParagraphState{};
         break;
     case Keyword::AlignLeft:
-        m_state.alignment = Qt::AlignLeft;
+        m_state.paragraph.alignment = Qt::AlignLeft;
         break;
     case Keyword::AlignCenter:
-        m_state.alignment = Qt::AlignHCenter;
+        m_state.paragraph.alignment = Qt::AlignHCenter;
         break;
     case Keyword::AlignRight:
-        m_state.alignment = Qt::AlignRight;
+        m_state.paragraph.alignment = Qt::AlignRight;
         break;
     case Keyword::AlignJustify:
-        m_state.alignment = Qt::AlignJustify;
+        m_state.paragraph.alignment = Qt::AlignJustify;
+        break;
+    case Keyword::LeftIndent:
+        m_state.paragraph.leftIndent = twips(parameter);
+        break;
+    case Keyword::RightIndent:
+        m_state.paragraph.rightIndent = twips(parameter);
+        break;
+    case Keyword::FirstIndent:
+        m_state.paragraph.firstIndent = twips(parameter);
+        break;
+    case Keyword::SpaceBefore:
+        m_state.paragraph.spaceBefore = twips(parameter);
+        break;
+    case Keyword::SpaceAfter:
+        m_state.paragraph.spaceAfter = twips(parameter);
+        break;
+    case Keyword::LineSpacing:
+        m_state.paragraph.lineSpacing = twips(parameter);
+        break;
+    case Keyword::LineMultiple:
+        m_state.paragraph.lineMultiple = on;
         break;
     case Keyword::Par:
         paragraphBreak();
@@ -1042,22 +1099,39 @@ void Parser::openPendingBlock()
     m_blockHasText = false;
 }
 
-QTextBlockFormat Parser::blockFormat(Qt::Alignment alignment)
+// Only what the paragraph sets becomes a property, so that a page written back holds no more.
+QTextBlockFormat Parser::blockFormat(const ParagraphState& paragraph)
 {
     QTextBlockFormat format;
-    if (alignment)
-        format.setAlignment(alignment);
+    if (paragraph.alignment)
+        format.setAlignment(paragraph.alignment);
+    const std::pair<int, int> margins[] = {{QTextFormat::BlockLeftMargin, paragraph.leftIndent},
+                                           {QTextFormat::BlockRightMargin, paragraph.rightIndent},
+                                           {QTextFormat::TextIndent, paragraph.firstIndent},
+                                           {QTextFormat::BlockTopMargin, paragraph.spaceBefore},
+                                           {QTextFormat::BlockBottomMargin, paragraph.spaceAfter}};
+    for (const auto& [property, value] : margins) {
+        if (value != 0)
+            format.setProperty(property, value / kTwipsPerPixel);
+    }
+    const int spacing = paragraph.lineSpacing;
+    if (paragraph.lineMultiple && spacing > 0)
+        format.setLineHeight(spacing * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
+    else if (spacing > 0)
+        format.setLineHeight(spacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
+    else if (spacing < 0)
+        format.setLineHeight(-spacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
     return format;
 }
 
-// New paragraphs take the alignment of the one before, so only a change costs an insertion.
+// New paragraphs take the format of the one before, so only a change costs an insertion.
 void Parser::endParagraph(const GroupState& state)
 {
-    if (state.alignment == m_blockAlignment)
+    if (state.paragraph == m_blockParagraph)
         return;
     flushRun();
-    m_cursor.setBlockFormat(blockFormat(state.alignment));
-    m_blockAlignment = state.alignment;
+    m_cursor.setBlockFormat(blockFormat(state.paragraph));
+    m_blockParagraph = state.paragraph;
 }
 
 // An empty paragraph keeps the format of its mark, so that its height survives.
@@ -1172,13 +1246,24 @@ void Parser::commitColor()
 
 } // namespace
 
+namespace {
+
+// Some programs put a UTF-8 byte-order mark before the RTF, which is no part of it.
+QByteArrayView withoutByteOrderMark(QByteArrayView text)
+{
+    return text.startsWith("\xEF\xBB\xBF") ? text.sliced(3) : text;
+}
+
+} // namespace
+
 bool RtfReader::isRtf(QByteArrayView text)
 {
-    return text.trimmed().startsWith("{\\rtf");
+    return withoutByteOrderMark(text).trimmed().startsWith("{\\rtf");
 }
 
 void RtfReader::read(QByteArrayView rtf, QTextDocument& document)
 {
+    rtf = withoutByteOrderMark(rtf);
     const bool undoRedo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();

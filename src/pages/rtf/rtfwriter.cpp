@@ -8,12 +8,16 @@
 #include <QTextFragment>
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
+#include <utility>
 
 namespace Quillet {
 namespace {
 
 constexpr int kMaxHalfPoints = 32767;
+constexpr int kMaxTwips = 31680;
+constexpr double kTwipsPerPixel = 15.0; // documents are laid out at 96 pixels to the inch
 
 // Character formatting in RTF terms: two runs that look alike here are written as one.
 struct RunFormat {
@@ -51,6 +55,7 @@ private:
     int colorIndex(const QBrush& brush);
 
     void writeBlock(const QTextBlock& block);
+    void writeParagraphFormat(const QTextBlockFormat& format);
     void setFormat(const RunFormat& format);
     void writeText(QStringView text);
     void writeFontName(QStringView name);
@@ -147,21 +152,15 @@ int Writer::colorIndex(const QBrush& brush)
     return int(m_colors.size());
 }
 
+int twipsOf(qreal pixels)
+{
+    return std::clamp(int(std::lround(pixels * kTwipsPerPixel)), -kMaxTwips, kMaxTwips);
+}
+
 void Writer::writeBlock(const QTextBlock& block)
 {
     word("pard");
-    const QTextBlockFormat blockFormat = block.blockFormat();
-    if (blockFormat.hasProperty(QTextFormat::BlockAlignment)) {
-        const Qt::Alignment alignment = blockFormat.alignment();
-        if (alignment & Qt::AlignHCenter)
-            word("qc");
-        else if (alignment & Qt::AlignJustify)
-            word("qj");
-        else if (alignment & Qt::AlignRight)
-            word("qr");
-        else if (alignment & Qt::AlignLeft)
-            word("ql");
-    }
+    writeParagraphFormat(block.blockFormat());
     // An empty paragraph keeps its mark's format, which sets its height.
     if (block.length() <= 1)
         setFormat(runFormat(block.charFormat()));
@@ -175,6 +174,54 @@ void Writer::writeBlock(const QTextBlock& block)
     word("par");
     m_body += '\n';
     m_needsDelimiter = false;
+}
+
+void Writer::writeParagraphFormat(const QTextBlockFormat& format)
+{
+    if (format.hasProperty(QTextFormat::BlockAlignment)) {
+        const Qt::Alignment alignment = format.alignment();
+        if (alignment & Qt::AlignHCenter)
+            word("qc");
+        else if (alignment & Qt::AlignJustify)
+            word("qj");
+        else if (alignment & Qt::AlignRight)
+            word("qr");
+        else if (alignment & Qt::AlignLeft)
+            word("ql");
+    }
+    const std::pair<int, std::string_view> margins[] = {{QTextFormat::BlockLeftMargin, "li"},
+                                                        {QTextFormat::BlockRightMargin, "ri"},
+                                                        {QTextFormat::TextIndent, "fi"},
+                                                        {QTextFormat::BlockTopMargin, "sb"},
+                                                        {QTextFormat::BlockBottomMargin, "sa"}};
+    for (const auto& [property, name] : margins) {
+        if (const int twips = twipsOf(format.doubleProperty(property)); twips != 0)
+            word(name, twips);
+    }
+    // Heights RTF cannot state (a distance between lines) are left out: single spacing.
+    const qreal height = format.lineHeight();
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+        if (const int spacing = std::clamp(int(std::lround(height * 2.4)), 0, kMaxTwips)) {
+            word("sl", spacing);
+            word("slmult", 1);
+        }
+        break;
+    case QTextBlockFormat::MinimumHeight:
+        if (const int spacing = std::max(twipsOf(height), 0)) {
+            word("sl", spacing);
+            word("slmult", 0);
+        }
+        break;
+    case QTextBlockFormat::FixedHeight:
+        if (const int spacing = std::max(twipsOf(height), 0)) {
+            word("sl", -spacing);
+            word("slmult", 0);
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 // Character properties outlast paragraphs in RTF, so they are written only where they change;

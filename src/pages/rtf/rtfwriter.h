@@ -7,8 +7,8 @@ class QTextDocument;
 namespace Quillet {
 
 // Writes a page as 7-bit RTF that other word processors open, keeping the fonts, sizes,
-// colours, emphasis and alignment that RtfReader reads back. The same page always gives the
-// same bytes.
+// colours, emphasis, alignment, indents and spacing that RtfReader reads back. The same page
+// always gives the same bytes.
 class RtfWriter final {
 public:
     RtfWriter() = delete;

@@ -107,6 +107,8 @@ QString describe(const QTextCharFormat& format)
                   : alignment == QTextCharFormat::AlignSubScript ? u"sub"_qs
                                                                  : u"valign"_qs);
     }
+    if (format.hasProperty(QTextFormat::AnchorHref))
+        parts << u"link:"_qs + format.anchorHref();
     return u'{' + parts.join(u' ') + u'}';
 }
 
@@ -115,27 +117,81 @@ QString visible(QString text)
     return text.replace(u'\t', u"\\t"_qs).replace(QChar::LineSeparator, u"\\n"_qs);
 }
 
-// One line a paragraph: its alignment, then each run's format and text; an empty paragraph
+// The side a paragraph's lines keep to, as the reader sees it.
+QString side(const QTextBlock& block)
+{
+    Qt::Alignment alignment = block.blockFormat().alignment();
+    if (block.textDirection() == Qt::RightToLeft && !(alignment & Qt::AlignAbsolute)) {
+        if (alignment & Qt::AlignLeft)
+            alignment = Qt::AlignRight;
+        else if (alignment & Qt::AlignRight)
+            alignment = Qt::AlignLeft;
+    }
+    return alignment & Qt::AlignHCenter   ? u"=center"_qs
+           : alignment & Qt::AlignJustify ? u"=justify"_qs
+           : alignment & Qt::AlignRight   ? u"=right"_qs
+           : alignment & Qt::AlignLeft    ? u"=left"_qs
+                                          : u"=other"_qs;
+}
+
+// Lengths in document pixels, as few digits as tell them apart.
+QString length(qreal pixels)
+{
+    return QString::number(pixels, 'g', 4);
+}
+
+// The paragraph properties set on the block, each with its RTF name.
+QString describe(const QTextBlock& block)
+{
+    QStringList parts;
+    const QTextBlockFormat format = block.blockFormat();
+    if (block.textDirection() == Qt::RightToLeft)
+        parts << u"rtl"_qs;
+    else if (format.hasProperty(QTextFormat::LayoutDirection))
+        parts << u"ltr"_qs;
+    if (format.hasProperty(QTextFormat::BlockAlignment))
+        parts << side(block);
+    const std::pair<int, const char16_t*> margins[] = {{QTextFormat::BlockLeftMargin, u"li"},
+                                                       {QTextFormat::BlockRightMargin, u"ri"},
+                                                       {QTextFormat::TextIndent, u"fi"},
+                                                       {QTextFormat::BlockTopMargin, u"sb"},
+                                                       {QTextFormat::BlockBottomMargin, u"sa"}};
+    for (const auto& [property, name] : margins) {
+        if (format.hasProperty(property))
+            parts << QString::fromUtf16(name) + length(format.doubleProperty(property));
+    }
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+        parts << u"lh"_qs + length(format.lineHeight()) + u'%';
+        break;
+    case QTextBlockFormat::MinimumHeight:
+        parts << u"lh>="_qs + length(format.lineHeight());
+        break;
+    case QTextBlockFormat::FixedHeight:
+        parts << u"lh="_qs + length(format.lineHeight());
+        break;
+    case QTextBlockFormat::SingleHeight:
+        break;
+    default:
+        parts << u"lh?"_qs;
+        break;
+    }
+    return parts.isEmpty() ? QString() : parts.join(u' ') + u' ';
+}
+
+// One line a paragraph: its format, then each run's format and text; an empty paragraph
 // shows the format of its mark.
 QString describe(const QTextDocument& document)
 {
     QStringList lines;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        QString line;
-        const QTextBlockFormat blockFormat = block.blockFormat();
-        if (blockFormat.hasProperty(QTextFormat::BlockAlignment)) {
-            const Qt::Alignment alignment = blockFormat.alignment();
-            line += alignment == Qt::AlignLeft      ? u"=left "
-                    : alignment == Qt::AlignHCenter ? u"=center "
-                    : alignment == Qt::AlignRight   ? u"=right "
-                    : alignment == Qt::AlignJustify ? u"=justify "
-                                                    : u"=other ";
-        }
+        QString line = describe(block);
         if (block.length() <= 1)
             line += describe(block.charFormat());
         QString previous;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QString format = describe(it.fragment().charFormat());
+            const QTextCharFormat charFormat = it.fragment().charFormat();
+            const QString format = describe(charFormat);
             if (format != previous)
                 line += format;
             previous = format;
@@ -180,6 +236,14 @@ QByteArray sample(const QString& name)
 QByteArray repeated(const QByteArray& part, int times)
 {
     return part.repeated(times);
+}
+
+// What the writer gives after its tables: the paragraphs, without the closing brace.
+QByteArray body(const QByteArray& written)
+{
+    const qsizetype tables = written.indexOf("{\\*\\defchp");
+    const qsizetype start = written.indexOf('\n', tables) + 1;
+    return written.mid(start, written.size() - start - 1);
 }
 
 } // namespace
@@ -274,6 +338,56 @@ private slots:
         QCOMPARE(RtfWriter::write(copy), rtf);
     }
 
+    // Each thing a page keeps, in a small hand-written RTF: what the document then holds and
+    // the paragraphs the writer gives back for it.
+    void feature_survivesARoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("UTF-8 byte-order mark")
+            << QByteArray("\xEF\xBB\xBF{\\rtf1 a}") << u"{}a"_qs << QByteArray("\\pard a\\par\n");
+        QTest::newRow("indents") << QByteArray("{\\rtf1\\li720\\ri360\\fi-360 a\\par}")
+                                 << u"li48 ri24 fi-24 {}a"_qs
+                                 << QByteArray("\\pard\\li720\\ri360\\fi-360 a\\par\n");
+        QTest::newRow("paragraph spacing")
+            << QByteArray("{\\rtf1\\sb120\\sa200 a\\par}") << u"sb8 sa13.33 {}a"_qs
+            << QByteArray("\\pard\\sb120\\sa200 a\\par\n");
+        QTest::newRow("line spacing as a multiple")
+            << QByteArray("{\\rtf1\\sl276\\slmult1 a}") << u"lh115% {}a"_qs
+            << QByteArray("\\pard\\sl276\\slmult1 a\\par\n");
+        QTest::newRow("line spacing at least")
+            << QByteArray("{\\rtf1\\sl360\\slmult0 a}") << u"lh>=24 {}a"_qs
+            << QByteArray("\\pard\\sl360\\slmult0 a\\par\n");
+        QTest::newRow("line spacing exactly") << QByteArray("{\\rtf1\\sl-360 a}") << u"lh=24 {}a"_qs
+                                              << QByteArray("\\pard\\sl-360\\slmult0 a\\par\n");
+        QTest::newRow("\\sl0 is single spacing")
+            << QByteArray("{\\rtf1\\sl0\\slmult1 a}") << u"{}a"_qs << QByteArray("\\pard a\\par\n");
+        QTest::newRow("\\pard resets the paragraph, \\par keeps it")
+            << QByteArray("{\\rtf1\\li720\\sa200\\qc a\\par b\\par\\pard c}")
+            << u"=center li48 sa13.33 {}a\n=center li48 sa13.33 {}b\n{}c"_qs
+            << QByteArray("\\pard\\qc\\li720\\sa200 a\\par\n\\pard\\qc\\li720\\sa200 b\\par\n"
+                          "\\pard c\\par\n");
+    }
+    void feature_survivesARoundTrip()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, document);
+        QFETCH(QByteArray, written);
+        QTextDocument read;
+        read.setDefaultFont(QFont(u"Arial"_qs, 10));
+        RtfReader::read(rtf, read);
+        QCOMPARE(describe(read), document);
+
+        const QByteArray rewritten = RtfWriter::write(read);
+        QCOMPARE(body(rewritten), written);
+        QTextDocument copy;
+        copy.setDefaultFont(read.defaultFont());
+        RtfReader::read(rewritten, copy);
+        QCOMPARE(describe(copy), document);
+        QCOMPARE(RtfWriter::write(copy), rewritten);
+    }
+
     void write_givesExactBytes()
     {
         QTextDocument document;
@@ -321,26 +435,28 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("rich-edit control")
             << u"wordpad.rtf"_qs
-            << u"{Arial 10pt}Dear diary,\n"
-               "{Arial 10pt}We met at the café – {Arial 10pt b}Anna"
+            << u"sa13.33 lh115% {Arial 10pt}Dear diary,\n"
+               "sa13.33 lh115% {Arial 10pt}We met at the café – {Arial 10pt b}Anna"
                "{Arial 10pt}, {Arial 10pt i}Jörg{Arial 10pt} and "
                "{Arial 10pt u}me{Arial 10pt}.\n"
-               "=center {Times New Roman 14pt #ff0000}A red heading\n"
-               "=right {Arial 10pt}Price:\\t12€\\nPaid\n"
-               "{Courier New 10pt}Привет —{Arial 10pt} "
+               "=center sa13.33 lh115% {Times New Roman 14pt #ff0000}A red heading\n"
+               "=right sa13.33 lh115% {Arial 10pt}Price:\\t12€\\nPaid\n"
+               "sa13.33 lh115% {Courier New 10pt}Привет —{Arial 10pt} "
                "{Arial 10pt #0070c0}blue"_qs;
         QTest::newRow("LibreOffice Writer")
             << u"writer.rtf"_qs
-            << u"=center {Liberation Sans 14pt}A day at the lake\n"
-               "=justify {Liberation Serif 12pt}The water was {Liberation Serif 12pt b}cold"
+            << u"=center sb16 sa8 {Liberation Sans 14pt}A day at the lake\n"
+               "=justify sa9.333 lh115% {Liberation Serif 12pt}The water was "
+               "{Liberation Serif 12pt b}cold"
                "{Liberation Serif 12pt}, the sky {Liberation Serif 12pt #0000ff}blue"
                "{Liberation Serif 12pt} and the „Straße“ empty.\n"
-               "=left {Liberation Serif 12pt #c9211e u}the lake's page"
+               "=left sa9.333 lh115% {Liberation Serif 12pt #c9211e u}the lake's page"
                "{Liberation Serif 12pt} and a note."_qs;
         QTest::newRow("word processor with \\u and \\uc")
             << u"unicode.rtf"_qs
-            << u"=left {11pt}Grüße — {宋体 11pt}日本{11pt}😀\n"
-               "=center {宋体 11pt}日本{11pt #0000ff b}☃{11pt}łódź{Times New Roman CE 11pt}ą"_qs;
+            << u"=left sa10.67 lh107.9% {11pt}Grüße — {宋体 11pt}日本{11pt}😀\n"
+               "=center sa10.67 lh107.9% {宋体 11pt}日本{11pt #0000ff b}☃{11pt}łódź"
+               "{Times New Roman CE 11pt}ą"_qs;
     }
     void read_samplesOfOtherProgrammes()
     {
