@@ -131,6 +131,17 @@ private slots:
         QVERIFY(!box.setFileName(dir.filePath("missing.rtf")));
     }
 
+    // The welcome text names its font only as the document's default.
+    void welcomePage_isShownInItsDefaultFont()
+    {
+        RichTextBox box;
+        QVERIFY(box.setFileName(QUILLET_RESOURCES_DIR "/welcome.rtf"));
+        box.setSelStart(1);
+        QCOMPARE(box.SelFontName(), u"Arial"_qs);
+        QCOMPARE(box.SelFontSize(), 16.0);
+        QVERIFY(box.TextRTF().contains("Arial;}"));
+    }
+
     void clipboard_actsOnTheSelection_whereverTheFocusIs()
     {
         QWidget window;

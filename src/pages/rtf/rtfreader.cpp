@@ -446,7 +446,8 @@ struct GroupState {
 class Parser final {
 public:
     Parser(QByteArrayView rtf, QTextDocument& document)
-        : m_pos(rtf.data()), m_end(rtf.data() + rtf.size()), m_cursor(&document)
+        : m_pos(rtf.data()), m_end(rtf.data() + rtf.size()), m_cursor(&document),
+          m_documentFamily(document.defaultFont().family())
     {}
 
     void run();
@@ -480,6 +481,7 @@ private:
     void commitColor();
     void fontNameCharacter(char32_t character);
     QString decodeFontBytes();
+    QString familyOf(int font) const;
 
     const CodePage& codePage(int number);
     int codePageOfFont(int font) const;
@@ -488,6 +490,7 @@ private:
     const char* m_pos;
     const char* m_end;
     QTextCursor m_cursor;
+    const QString m_documentFamily;
 
     GroupState m_state;
     std::vector<GroupState> m_stack;
@@ -495,7 +498,7 @@ private:
     int m_fallbackToSkip = 0;
 
     int m_documentCodePage = kDefaultCodePage;
-    int m_defaultFont = 0;
+    int m_defaultFont = -1; // -1: none named, text without a font takes the document's
     QHash<int, Font> m_fonts;
     QList<QColor> m_colors;
     std::map<int, CodePage> m_codePages;
@@ -749,7 +752,7 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
         m_documentCodePage = 850;
         break;
     case Keyword::DefaultFont:
-        m_defaultFont = parameter;
+        m_defaultFont = std::max(parameter, 0);
         if (!chars.explicitFont)
             chars.font = parameter;
         break;
@@ -1166,11 +1169,13 @@ QTextCharFormat Parser::charFormat(const CharState& chars)
     if (m_formats.size() >= kMaxFormats)
         m_formats.clear();
     QTextCharFormat format;
-    if (chars.explicitFont) {
-        const auto font = m_fonts.constFind(chars.font);
-        if (font != m_fonts.cend() && !font->family.isEmpty())
-            format.setFontFamilies({font->family});
-    }
+    QString family = chars.explicitFont ? familyOf(chars.font) : QString();
+    // Text in the default font follows the document's font where the two are the same, so that
+    // a page keeps following it.
+    if (family.isEmpty() && (family = familyOf(m_defaultFont)) == m_documentFamily)
+        family.clear();
+    if (!family.isEmpty())
+        format.setFontFamilies({family});
     if (chars.halfPoints > 0)
         format.setFontPointSize(chars.halfPoints / 2.0);
     if (chars.foreground > 0 && chars.foreground < m_colors.size() &&
@@ -1192,6 +1197,12 @@ QTextCharFormat Parser::charFormat(const CharState& chars)
                                                         : QTextCharFormat::AlignSubScript);
     m_formats.emplace_back(chars, format);
     return format;
+}
+
+QString Parser::familyOf(int font) const
+{
+    const auto found = m_fonts.constFind(font);
+    return found != m_fonts.cend() ? found->family : QString();
 }
 
 QString Parser::decodeFontBytes()

@@ -363,6 +363,13 @@ private slots:
                                               << QByteArray("\\pard\\sl-360\\slmult0 a\\par\n");
         QTest::newRow("\\sl0 is single spacing")
             << QByteArray("{\\rtf1\\sl0\\slmult1 a}") << u"{}a"_qs << QByteArray("\\pard a\\par\n");
+        QTest::newRow("default font")
+            << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Georgia;}}a\\f0 b\\plain c}")
+            << u"{Georgia}a{Arial}b{Georgia}c"_qs
+            << QByteArray("\\pard\\plain\\f1 a\\plain\\f2 b\\plain\\f1 c\\par\n");
+        QTest::newRow("default font that is the document's")
+            << QByteArray("{\\rtf1\\deff0{\\fonttbl{\\f0 Arial;}}a}") << u"{}a"_qs
+            << QByteArray("\\pard a\\par\n");
         QTest::newRow("\\pard resets the paragraph, \\par keeps it")
             << QByteArray("{\\rtf1\\li720\\sa200\\qc a\\par b\\par\\pard c}")
             << u"=center li48 sa13.33 {}a\n=center li48 sa13.33 {}b\n{}c"_qs
@@ -454,9 +461,10 @@ private slots:
                "{Liberation Serif 12pt} and a note."_qs;
         QTest::newRow("word processor with \\u and \\uc")
             << u"unicode.rtf"_qs
-            << u"=left sa10.67 lh107.9% {11pt}Grüße — {宋体 11pt}日本{11pt}😀\n"
-               "=center sa10.67 lh107.9% {宋体 11pt}日本{11pt #0000ff b}☃{11pt}łódź"
-               "{Times New Roman CE 11pt}ą"_qs;
+            << u"=left sa10.67 lh107.9% {Times New Roman 11pt}Grüße — {宋体 11pt}日本"
+               "{Times New Roman 11pt}😀\n"
+               "=center sa10.67 lh107.9% {宋体 11pt}日本{Times New Roman 11pt #0000ff b}☃"
+               "{Times New Roman 11pt}łódź{Times New Roman CE 11pt}ą"_qs;
     }
     void read_samplesOfOtherProgrammes()
     {
@@ -483,10 +491,12 @@ private slots:
                    "{\\rtf1{\\colortbl;\\red0\\green128\\blue0;}\\cf1 green\\cf0  auto\\cf9  "
                    "none\\highlight1  marked}")
             << u"{#008000}green{} auto none{bg#008000} marked"_qs;
-        QTest::newRow("text without \\f has no family; unknown font ignored")
+        QTest::newRow("text without \\f or with an unknown one takes the default font")
             << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Georgia;}}a\\f1 b\\f7 c\\f0 "
                           "d\\plain e}")
-            << u"{}a{Georgia}b{}c{Arial}d{}e"_qs;
+            << u"{Georgia}abc{Arial}d{Georgia}e"_qs;
+        QTest::newRow("no default font without \\deff")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}a}") << u"{}a"_qs;
         QTest::newRow("font table without inner groups")
             << QByteArray("{\\rtf1{\\fonttbl\\f0\\fnil Arial;\\f1\\froman Times;}\\f1 t}")
             << u"{Times}t"_qs;
