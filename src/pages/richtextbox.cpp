@@ -5,6 +5,7 @@
 #include "startup/textcodec.h"
 
 #include <QFile>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -12,8 +13,12 @@
 namespace Quillet {
 namespace {
 
-int alignmentNumber(Qt::Alignment alignment)
+// The side the paragraph's lines keep to: Qt's left and right turn round in a right-to-left
+// paragraph unless they are absolute.
+int alignmentNumber(const QTextBlock& block)
 {
+    const Qt::Alignment alignment =
+        QStyle::visualAlignment(block.textDirection(), block.blockFormat().alignment());
     if (alignment & Qt::AlignHCenter)
         return RichTextBox::AlignCenter;
     if (alignment & Qt::AlignRight)
@@ -185,10 +190,10 @@ std::optional<int> RichTextBox::SelAlignment() const
     const QTextCursor cursor = textCursor();
     QTextBlock block = document()->findBlock(cursor.selectionStart());
     const QTextBlock last = document()->findBlock(cursor.selectionEnd());
-    const int first = alignmentNumber(block.blockFormat().alignment());
+    const int first = alignmentNumber(block);
     while (block.isValid() && block != last) {
         block = block.next();
-        if (alignmentNumber(block.blockFormat().alignment()) != first)
+        if (alignmentNumber(block) != first)
             return std::nullopt;
     }
     return first;

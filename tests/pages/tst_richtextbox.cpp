@@ -58,6 +58,21 @@ private slots:
         QCOMPARE(box.SelAlignment(), std::nullopt);
     }
 
+    // The buttons show the side the lines keep to, which a right-to-left paragraph turns round.
+    void alignment_ofRightToLeftParagraphs_isTheSideShown()
+    {
+        RichTextBox box;
+        box.setTextRTF("{\\rtf1\\rtlpar a\\par\\rtlpar\\ql b\\par\\pard\\rtlpar\\qr c}");
+        select(box, 0, 0);
+        QCOMPARE(box.SelAlignment(), std::optional<int>(RichTextBox::AlignRight));
+        select(box, 2, 0);
+        QCOMPARE(box.SelAlignment(), std::optional<int>(RichTextBox::AlignLeft));
+        select(box, 4, 0);
+        QCOMPARE(box.SelAlignment(), std::optional<int>(RichTextBox::AlignRight));
+        box.setSelAlignment(RichTextBox::AlignLeft);
+        QVERIFY(box.TextRTF().contains("\\pard\\rtlpar\\ql c\\par"));
+    }
+
     void programWrites_notifyBeforeTheyReturn()
     {
         RichTextBox box;

@@ -74,6 +74,8 @@ enum class Keyword : quint8 {
     SpaceAfter,
     LineSpacing,
     LineMultiple,
+    RightToLeft,
+    LeftToRight,
     Par,
     Line,
     Tab,
@@ -158,6 +160,7 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"listtable", Keyword::Skip},
     {"lquote", Keyword::Character, 0x2018},
     {"ltrmark", Keyword::Character, 0x200E},
+    {"ltrpar", Keyword::LeftToRight},
     {"mac", Keyword::Mac},
     {"nestcell", Keyword::Cell},
     {"nestrow", Keyword::Par},
@@ -192,6 +195,7 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"rquote", Keyword::Character, 0x2019},
     {"rsidtbl", Keyword::Skip},
     {"rtlmark", Keyword::Character, 0x200F},
+    {"rtlpar", Keyword::RightToLeft},
     {"rxe", Keyword::Skip},
     {"sa", Keyword::SpaceAfter},
     {"sb", Keyword::SpaceBefore},
@@ -428,6 +432,7 @@ struct ParagraphState {
     int spaceAfter = 0;
     int lineSpacing = 0; // 0 single; > 0 at least, < 0 exactly; with lineMultiple 240 a line
     bool lineMultiple = false;
+    Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;
 
     bool operator==(const ParagraphState&) const = default;
 };
@@ -835,14 +840,15 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
     case Keyword::Pard:
         m_state.paragraph = ParagraphState{};
         break;
+    // Left and right name the side the lines keep to, whatever the paragraph's direction.
     case Keyword::AlignLeft:
-        m_state.paragraph.alignment = Qt::AlignLeft;
+        m_state.paragraph.alignment = Qt::AlignLeft | Qt::AlignAbsolute;
         break;
     case Keyword::AlignCenter:
         m_state.paragraph.alignment = Qt::AlignHCenter;
         break;
     case Keyword::AlignRight:
-        m_state.paragraph.alignment = Qt::AlignRight;
+        m_state.paragraph.alignment = Qt::AlignRight | Qt::AlignAbsolute;
         break;
     case Keyword::AlignJustify:
         m_state.paragraph.alignment = Qt::AlignJustify;
@@ -867,6 +873,12 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
         break;
     case Keyword::LineMultiple:
         m_state.paragraph.lineMultiple = on;
+        break;
+    case Keyword::RightToLeft:
+        m_state.paragraph.direction = Qt::RightToLeft;
+        break;
+    case Keyword::LeftToRight:
+        m_state.paragraph.direction = Qt::LeftToRight;
         break;
     case Keyword::Par:
         paragraphBreak();
@@ -1108,6 +1120,8 @@ QTextBlockFormat Parser::blockFormat(const ParagraphState& paragraph)
     QTextBlockFormat format;
     if (paragraph.alignment)
         format.setAlignment(paragraph.alignment);
+    if (paragraph.direction != Qt::LayoutDirectionAuto)
+        format.setLayoutDirection(paragraph.direction);
     const std::pair<int, int> margins[] = {{QTextFormat::BlockLeftMargin, paragraph.leftIndent},
                                            {QTextFormat::BlockRightMargin, paragraph.rightIndent},
                                            {QTextFormat::TextIndent, paragraph.firstIndent},

@@ -55,7 +55,7 @@ private:
     int colorIndex(const QBrush& brush);
 
     void writeBlock(const QTextBlock& block);
-    void writeParagraphFormat(const QTextBlockFormat& format);
+    void writeParagraphFormat(const QTextBlock& block);
     void setFormat(const RunFormat& format);
     void writeText(QStringView text);
     void writeFontName(QStringView name);
@@ -160,7 +160,7 @@ int twipsOf(qreal pixels)
 void Writer::writeBlock(const QTextBlock& block)
 {
     word("pard");
-    writeParagraphFormat(block.blockFormat());
+    writeParagraphFormat(block);
     // An empty paragraph keeps its mark's format, which sets its height.
     if (block.length() <= 1)
         setFormat(runFormat(block.charFormat()));
@@ -176,10 +176,31 @@ void Writer::writeBlock(const QTextBlock& block)
     m_needsDelimiter = false;
 }
 
-void Writer::writeParagraphFormat(const QTextBlockFormat& format)
+// The side a paragraph's lines keep to: Qt's left and right without AlignAbsolute turn round
+// in a right-to-left paragraph, RTF's never do.
+Qt::Alignment visualAlignment(Qt::Alignment alignment, Qt::LayoutDirection direction)
 {
+    if (direction != Qt::RightToLeft || (alignment & Qt::AlignAbsolute) ||
+        (alignment & (Qt::AlignHCenter | Qt::AlignJustify)))
+        return alignment;
+    if (alignment & Qt::AlignLeft)
+        return Qt::AlignRight;
+    if (alignment & Qt::AlignRight)
+        return Qt::AlignLeft;
+    return alignment;
+}
+
+void Writer::writeParagraphFormat(const QTextBlock& block)
+{
+    const QTextBlockFormat format = block.blockFormat();
+    // A paragraph whose direction follows its text is written with the direction it is shown in.
+    const Qt::LayoutDirection direction = block.textDirection();
+    if (direction == Qt::RightToLeft)
+        word("rtlpar");
+    else if (format.layoutDirection() == Qt::LeftToRight)
+        word("ltrpar");
     if (format.hasProperty(QTextFormat::BlockAlignment)) {
-        const Qt::Alignment alignment = format.alignment();
+        const Qt::Alignment alignment = visualAlignment(format.alignment(), direction);
         if (alignment & Qt::AlignHCenter)
             word("qc");
         else if (alignment & Qt::AlignJustify)

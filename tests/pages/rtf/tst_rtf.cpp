@@ -363,6 +363,12 @@ private slots:
                                               << QByteArray("\\pard\\sl-360\\slmult0 a\\par\n");
         QTest::newRow("\\sl0 is single spacing")
             << QByteArray("{\\rtf1\\sl0\\slmult1 a}") << u"{}a"_qs << QByteArray("\\pard a\\par\n");
+        QTest::newRow("right-to-left paragraphs keep their side")
+            << QByteArray("{\\rtf1\\rtlpar\\qr a\\par\\pard\\rtlpar b\\par\\pard\\rtlpar\\ql c\\par"
+                          "\\pard\\ltrpar\\qr d}")
+            << u"rtl =right {}a\nrtl {}b\nrtl =left {}c\nltr =right {}d"_qs
+            << QByteArray("\\pard\\rtlpar\\qr a\\par\n\\pard\\rtlpar b\\par\n"
+                          "\\pard\\rtlpar\\ql c\\par\n\\pard\\ltrpar\\qr d\\par\n");
         QTest::newRow("default font")
             << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Georgia;}}a\\f0 b\\plain c}")
             << u"{Georgia}a{Arial}b{Georgia}c"_qs
@@ -393,6 +399,48 @@ private slots:
         RtfReader::read(rewritten, copy);
         QCOMPARE(describe(copy), document);
         QCOMPARE(RtfWriter::write(copy), rewritten);
+    }
+
+    // Pages the editor made, with formats that no RTF read gives: written as they are shown.
+    void write_keepsWhatThePageShows_data()
+    {
+        QTest::addColumn<Build>("build");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QByteArray>("written");
+        const auto rightToLeft = [](Qt::Alignment alignment) {
+            QTextBlockFormat format = aligned(alignment);
+            format.setLayoutDirection(Qt::RightToLeft);
+            return format;
+        };
+        QTest::newRow("right-to-left paragraph at its leading side") << Build([=](QTextCursor& c) {
+            c.setBlockFormat(rightToLeft(Qt::AlignLeft));
+            c.insertText(u"a"_qs);
+        }) << u"rtl =right {}a"_qs << QByteArray("\\pard\\rtlpar\\qr a\\par\n");
+        QTest::newRow("right-to-left paragraph at its trailing side") << Build([=](QTextCursor& c) {
+            c.setBlockFormat(rightToLeft(Qt::AlignRight));
+            c.insertText(u"a"_qs);
+        }) << u"rtl =left {}a"_qs << QByteArray("\\pard\\rtlpar\\ql a\\par\n");
+        QTest::newRow("right-to-left text in a paragraph without a direction")
+            << Build([](QTextCursor& c) { c.insertText(u"שלום"_qs); }) << u"rtl {}שלום"_qs
+            << QByteArray("\\pard\\rtlpar\\u1513?\\u1500?\\u1493?\\u1501?\\par\n");
+    }
+    void write_keepsWhatThePageShows()
+    {
+        QFETCH(Build, build);
+        QFETCH(QString, document);
+        QFETCH(QByteArray, written);
+        QTextDocument page;
+        page.setDefaultFont(QFont(u"Arial"_qs, 10));
+        QTextCursor cursor(&page);
+        build(cursor);
+        QCOMPARE(describe(page), document);
+
+        const QByteArray rtf = RtfWriter::write(page);
+        QCOMPARE(body(rtf), written);
+        QTextDocument copy;
+        copy.setDefaultFont(page.defaultFont());
+        RtfReader::read(rtf, copy);
+        QCOMPARE(describe(copy), document);
     }
 
     void write_givesExactBytes()
@@ -452,18 +500,18 @@ private slots:
                "{Arial 10pt #0070c0}blue"_qs;
         QTest::newRow("LibreOffice Writer")
             << u"writer.rtf"_qs
-            << u"=center sb16 sa8 {Liberation Sans 14pt}A day at the lake\n"
-               "=justify sa9.333 lh115% {Liberation Serif 12pt}The water was "
+            << u"ltr =center sb16 sa8 {Liberation Sans 14pt}A day at the lake\n"
+               "ltr =justify sa9.333 lh115% {Liberation Serif 12pt}The water was "
                "{Liberation Serif 12pt b}cold"
                "{Liberation Serif 12pt}, the sky {Liberation Serif 12pt #0000ff}blue"
                "{Liberation Serif 12pt} and the „Straße“ empty.\n"
-               "=left sa9.333 lh115% {Liberation Serif 12pt #c9211e u}the lake's page"
+               "ltr =left sa9.333 lh115% {Liberation Serif 12pt #c9211e u}the lake's page"
                "{Liberation Serif 12pt} and a note."_qs;
         QTest::newRow("word processor with \\u and \\uc")
             << u"unicode.rtf"_qs
-            << u"=left sa10.67 lh107.9% {Times New Roman 11pt}Grüße — {宋体 11pt}日本"
+            << u"ltr =left sa10.67 lh107.9% {Times New Roman 11pt}Grüße — {宋体 11pt}日本"
                "{Times New Roman 11pt}😀\n"
-               "=center sa10.67 lh107.9% {宋体 11pt}日本{Times New Roman 11pt #0000ff b}☃"
+               "ltr =center sa10.67 lh107.9% {宋体 11pt}日本{Times New Roman 11pt #0000ff b}☃"
                "{Times New Roman 11pt}łódź{Times New Roman CE 11pt}ą"_qs;
     }
     void read_samplesOfOtherProgrammes()
