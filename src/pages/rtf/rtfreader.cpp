@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QStringDecoder>
+#include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -27,6 +28,7 @@ constexpr qsizetype kMaxWordLength = 32;
 constexpr qint64 kParameterLimit = 1'000'000'000;
 constexpr qsizetype kMaxFontNameLength = 256;
 constexpr int kMaxFallbackLength = 16;
+constexpr qsizetype kMaxInstructionLength = 8192;
 constexpr int kMaxHalfPoints = 3276; // 1638 pt, as much as a word processor offers
 constexpr int kDefaultCodePage = 1252;
 constexpr size_t kMaxFormats = 64;
@@ -76,6 +78,9 @@ enum class Keyword : quint8 {
     LineMultiple,
     RightToLeft,
     LeftToRight,
+    Field,
+    FieldInstruction,
+    FieldResult,
     Par,
     Line,
     Tab,
@@ -131,7 +136,9 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"f", Keyword::Font},
     {"fcharset", Keyword::Charset},
     {"fi", Keyword::FirstIndent},
-    {"fldinst", Keyword::Skip},
+    {"field", Keyword::Field},
+    {"fldinst", Keyword::FieldInstruction},
+    {"fldrslt", Keyword::FieldResult},
     {"fonttbl", Keyword::FontTable},
     {"footer", Keyword::Skip},
     {"footerf", Keyword::Skip},
@@ -399,6 +406,60 @@ void removeControls(QString& text, bool keepTabs)
     });
 }
 
+// One argument of a field instruction, from the start of rest, which it leaves behind. Quoted
+// arguments take \\ and \" for a backslash and a quote.
+QString fieldArgument(QStringView& rest)
+{
+    QString argument;
+    if (rest.front() != u'"') {
+        const qsizetype end = rest.indexOf(u' ');
+        argument = rest.first(end < 0 ? rest.size() : end).toString();
+        rest = rest.sliced(argument.size());
+        return argument;
+    }
+    qsizetype i = 1;
+    for (; i < rest.size() && rest[i] != u'"'; ++i) {
+        if (rest[i] == u'\\' && i + 1 < rest.size() &&
+            (rest[i + 1] == u'\\' || rest[i + 1] == u'"'))
+            ++i;
+        argument += rest[i];
+    }
+    rest = rest.sliced(std::min(i + 1, rest.size()));
+    return argument;
+}
+
+// Where a HYPERLINK field leads: its address, with "#" and the place that \l names; empty for
+// any other field.
+QString hyperlinkTarget(QStringView instruction)
+{
+    QStringView rest = instruction.trimmed();
+    constexpr QStringView kHyperlink = u"HYPERLINK";
+    if (!rest.startsWith(kHyperlink, Qt::CaseInsensitive))
+        return {};
+    rest = rest.sliced(kHyperlink.size());
+    if (!rest.isEmpty() && rest.front() != u' ' && rest.front() != u'"')
+        return {};
+    QString address;
+    QString place;
+    QChar option;
+    while (!(rest = rest.trimmed()).isEmpty()) {
+        if (rest.front() == u'\\' && rest.size() > 1 && rest[1] != u'\\') {
+            // \l (a place), \o (a tip) and \t (a frame) take an argument, the others none.
+            const QChar name = rest[1].toLower();
+            option = name == u'l' || name == u'o' || name == u't' ? name : QChar();
+            rest = rest.sliced(2);
+            continue;
+        }
+        const QString argument = fieldArgument(rest);
+        if (option == u'l')
+            place = argument;
+        else if (option.isNull() && address.isEmpty())
+            address = argument;
+        option = QChar();
+    }
+    return place.isEmpty() ? address : address + u'#' + place;
+}
+
 // One entry of the font table.
 struct Font {
     QString family;
@@ -418,6 +479,7 @@ struct CharState {
     bool underline = false;
     bool strike = false;
     bool hidden = false;
+    int link = 0; // 1 + its index among the links read, 0: no link
 
     bool operator==(const CharState&) const = default;
 };
@@ -437,7 +499,7 @@ struct ParagraphState {
     bool operator==(const ParagraphState&) const = default;
 };
 
-enum class Destination : quint8 { Text, FontTable, ColorTable, Skipped };
+enum class Destination : quint8 { Text, FontTable, ColorTable, FieldInstruction, Skipped };
 
 // What a group sets and its closing brace takes back.
 struct GroupState {
@@ -467,6 +529,7 @@ private:
     void skipGroup();
     void skipBinary(int length);
     bool readParameter(int& parameter);
+    bool readsDestinationAhead() const;
 
     void textByte(char byte);
     void appendBytes(const char* begin, qsizetype length);
@@ -487,6 +550,8 @@ private:
     void fontNameCharacter(char32_t character);
     QString decodeFontBytes();
     QString familyOf(int font) const;
+    void instructionCharacter(char32_t character);
+    int linkNumber(const QString& target);
 
     const CodePage& codePage(int number);
     int codePageOfFont(int font) const;
@@ -533,6 +598,8 @@ private:
     bool m_documentClosed = false;
 
     ParagraphState m_blockParagraph; // the format the last paragraph in the document has
+    QString m_fieldInstruction;
+    QStringList m_links;
     bool m_pendingBreak = false;
     bool m_blockHasText = false;
 };
@@ -616,6 +683,10 @@ void Parser::text(const char* begin, qsizetype length)
                 commitColor();
         }
         break;
+    case Destination::FieldInstruction:
+        for (const char* p = begin; p < begin + length; ++p)
+            textByte(*p);
+        break;
     case Destination::Skipped:
         break;
     }
@@ -628,6 +699,10 @@ void Parser::textByte(char byte)
         return;
     if (m_state.destination == Destination::Text) {
         appendBytes(&byte, 1);
+    } else if (m_state.destination == Destination::FieldInstruction) {
+        instructionCharacter(uchar(byte) < 0x80
+                                 ? char32_t(byte)
+                                 : codePage(m_documentCodePage).upperHalf[uchar(byte) - 0x80]);
     } else if (m_state.destination == Destination::FontTable && m_fontEntry >= 0 &&
                m_fontNameBytes.size() + m_fontName.size() < kMaxFontNameLength) {
         m_fontNameBytes.append(byte);
@@ -639,7 +714,8 @@ void Parser::controlSymbol()
     const char symbol = *m_pos++;
     if (symbol == '*') {
         m_fallbackToSkip = 0;
-        skipGroup();
+        if (!readsDestinationAhead())
+            skipGroup();
         return;
     }
     int byte = -1;
@@ -677,6 +753,19 @@ void Parser::controlSymbol()
     default:
         break;
     }
+}
+
+// \* marks a destination to skip unless it is known: true when the one ahead is read.
+bool Parser::readsDestinationAhead() const
+{
+    const char* p = m_pos;
+    if (p == m_end || *p++ != '\\')
+        return false;
+    const char* begin = p;
+    while (p < m_end && isLetter(*p) && p - begin <= kMaxWordLength)
+        ++p;
+    const KeywordEntry* entry = findKeyword(std::string_view(begin, size_t(p - begin)));
+    return entry && entry->keyword == Keyword::FieldInstruction;
 }
 
 bool Parser::readParameter(int& parameter)
@@ -833,10 +922,14 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
     case Keyword::Hidden:
         chars.hidden = on;
         break;
-    case Keyword::Plain:
+    case Keyword::Plain: {
+        // A link belongs to the field around the text, not to its format.
+        const int link = chars.link;
         chars = CharState{};
         chars.font = m_defaultFont;
+        chars.link = link;
         break;
+    }
     case Keyword::Pard:
         m_state.paragraph = ParagraphState{};
         break;
@@ -879,6 +972,23 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
         break;
     case Keyword::LeftToRight:
         m_state.paragraph.direction = Qt::LeftToRight;
+        break;
+    case Keyword::Field:
+        m_fieldInstruction.clear();
+        break;
+    case Keyword::FieldInstruction:
+        if (m_state.destination != Destination::Text) {
+            skipGroup();
+            break;
+        }
+        m_state.destination = Destination::FieldInstruction;
+        m_fieldInstruction.clear();
+        break;
+    case Keyword::FieldResult:
+        if (m_state.destination == Destination::Text) {
+            chars.link = linkNumber(hyperlinkTarget(m_fieldInstruction));
+            m_fieldInstruction.clear();
+        }
         break;
     case Keyword::Par:
         paragraphBreak();
@@ -1041,6 +1151,8 @@ void Parser::appendBytes(const char* begin, qsizetype length)
 
 void Parser::appendCharacter(char32_t character)
 {
+    if (m_state.destination == Destination::FieldInstruction)
+        instructionCharacter(character);
     if (m_state.destination != Destination::Text)
         return;
     // Block and object separators would make structure the reader did not read.
@@ -1151,10 +1263,15 @@ void Parser::endParagraph(const GroupState& state)
     m_blockParagraph = state.paragraph;
 }
 
-// An empty paragraph keeps the format of its mark, so that its height survives.
+// An empty paragraph keeps the format of its mark, so that its height survives; a mark is
+// never part of a link.
 CharState Parser::markChars(const GroupState& state)
 {
-    return state.chars.hidden ? CharState{} : state.chars;
+    if (state.chars.hidden)
+        return CharState{};
+    CharState chars = state.chars;
+    chars.link = 0;
+    return chars;
 }
 
 void Parser::paragraphBreak()
@@ -1209,8 +1326,29 @@ QTextCharFormat Parser::charFormat(const CharState& chars)
     if (chars.vertical != 0)
         format.setVerticalAlignment(chars.vertical == 1 ? QTextCharFormat::AlignSuperScript
                                                         : QTextCharFormat::AlignSubScript);
+    if (chars.link > 0) {
+        format.setAnchor(true);
+        format.setAnchorHref(m_links.at(chars.link - 1));
+    }
     m_formats.emplace_back(chars, format);
     return format;
+}
+
+void Parser::instructionCharacter(char32_t character)
+{
+    if (character < 0x20 || character > 0xFFFF || QChar::isSurrogate(character) ||
+        m_fieldInstruction.size() >= kMaxInstructionLength)
+        return;
+    m_fieldInstruction.append(QChar(char16_t(character)));
+}
+
+int Parser::linkNumber(const QString& target)
+{
+    if (target.isEmpty())
+        return 0;
+    if (m_links.isEmpty() || m_links.constLast() != target)
+        m_links.append(target);
+    return int(m_links.size());
 }
 
 QString Parser::familyOf(int font) const

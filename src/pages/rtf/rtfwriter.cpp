@@ -57,6 +57,7 @@ private:
     void writeBlock(const QTextBlock& block);
     void writeParagraphFormat(const QTextBlock& block);
     void setFormat(const RunFormat& format);
+    void setLink(const QString& target);
     void writeText(QStringView text);
     void writeFontName(QStringView name);
 
@@ -70,6 +71,8 @@ private:
     QByteArray m_body;
     bool m_needsDelimiter = false;
     RunFormat m_format;
+    QString m_link;
+    RunFormat m_formatOutsideLink;
     QStringList m_fonts;
     QList<QRgb> m_colors;
 };
@@ -168,9 +171,12 @@ void Writer::writeBlock(const QTextBlock& block)
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
-        setFormat(runFormat(fragment.charFormat()));
+        const QTextCharFormat format = fragment.charFormat();
+        setLink(format.isAnchor() ? format.anchorHref() : QString());
+        setFormat(runFormat(format));
         writeText(fragment.text());
     }
+    setLink({});
     word("par");
     m_body += '\n';
     m_needsDelimiter = false;
@@ -243,6 +249,41 @@ void Writer::writeParagraphFormat(const QTextBlock& block)
     default:
         break;
     }
+}
+
+// A field instruction's argument, quoted, with \\ and \" for a backslash and a quote.
+QString fieldArgument(QStringView text)
+{
+    QString quoted = u"\""_qs;
+    for (const QChar c : text) {
+        if (c == u'\\' || c == u'"')
+            quoted += u'\\';
+        quoted += c;
+    }
+    return quoted + u'"';
+}
+
+// A link is a HYPERLINK field around its text; the field's group keeps the text's formats to
+// itself, so the format outside is the one before it.
+void Writer::setLink(const QString& target)
+{
+    if (target == m_link)
+        return;
+    if (!m_link.isEmpty()) {
+        m_body += "}}";
+        m_needsDelimiter = false;
+        m_format = m_formatOutsideLink;
+    }
+    m_link = target;
+    if (target.isEmpty())
+        return;
+    m_formatOutsideLink = m_format;
+    m_body += "{\\field{\\*\\fldinst ";
+    m_needsDelimiter = false;
+    writeText(target.startsWith(u'#') ? u"HYPERLINK \\l "_qs + fieldArgument(target.sliced(1))
+                                      : u"HYPERLINK "_qs + fieldArgument(target));
+    m_body += "}{";
+    word("fldrslt");
 }
 
 // Character properties outlast paragraphs in RTF, so they are written only where they change;

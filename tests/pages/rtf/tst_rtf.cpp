@@ -369,6 +369,37 @@ private slots:
             << u"rtl =right {}a\nrtl {}b\nrtl =left {}c\nltr =right {}d"_qs
             << QByteArray("\\pard\\rtlpar\\qr a\\par\n\\pard\\rtlpar b\\par\n"
                           "\\pard\\rtlpar\\ql c\\par\n\\pard\\ltrpar\\qr d\\par\n");
+        QTest::newRow("hyperlink")
+            << QByteArray("{\\rtf1{\\colortbl;\\red0\\green0\\blue255;}see {\\field{\\*\\fldinst"
+                          "{HYPERLINK \"https://example.org/a?b=1\" }}{\\fldrslt{\\ul\\cf1 this "
+                          "page}}} now}")
+            << u"{}see {#0000ff u link:https://example.org/a?b=1}this page{} now"_qs
+            << QByteArray("\\pard see {\\field{\\*\\fldinst HYPERLINK "
+                          "\"https://example.org/a?b=1\"}{\\fldrslt\\plain\\cf1\\ul this page}} "
+                          "now\\par\n");
+        QTest::newRow("link to a place in the page")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \\\\l \"top\"}{\\fldrslt up}}}")
+            << u"{link:#top}up"_qs
+            << QByteArray("\\pard{\\field{\\*\\fldinst HYPERLINK \\\\l \"top\"}{\\fldrslt up}}"
+                          "\\par\n");
+        QTest::newRow("link whose address holds backslashes, quotes and other letters")
+            << QByteArray(
+                   "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"C:\\\\\\\\d\\\\\"i\\\\\"\\'e4\\u8364?"
+                   "\"}{\\fldrslt f}}}")
+            << u"{link:C:\\d\"i\"ä€}f"_qs
+            << QByteArray(
+                   "\\pard{\\field{\\*\\fldinst HYPERLINK \"C:\\\\\\\\d\\\\\"i\\\\\"\\u228?\\u8364?"
+                   "\"}{\\fldrslt f}}\\par\n");
+        QTest::newRow("links side by side and over two paragraphs")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt x}}{\\field{\\*"
+                          "\\fldinst HYPERLINK \"b\"}{\\fldrslt y\\par z}}}")
+            << u"{link:a}x{link:b}y\n{link:b}z"_qs
+            << QByteArray("\\pard{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt x}}{\\field{\\*"
+                          "\\fldinst HYPERLINK \"b\"}{\\fldrslt y}}\\par\n"
+                          "\\pard{\\field{\\*\\fldinst HYPERLINK \"b\"}{\\fldrslt z}}\\par\n");
+        QTest::newRow("field that is no link shows its result")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}}") << u"{}3"_qs
+            << QByteArray("\\pard 3\\par\n");
         QTest::newRow("default font")
             << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Georgia;}}a\\f0 b\\plain c}")
             << u"{Georgia}a{Arial}b{Georgia}c"_qs
@@ -505,7 +536,8 @@ private slots:
                "{Liberation Serif 12pt b}cold"
                "{Liberation Serif 12pt}, the sky {Liberation Serif 12pt #0000ff}blue"
                "{Liberation Serif 12pt} and the „Straße“ empty.\n"
-               "ltr =left sa9.333 lh115% {Liberation Serif 12pt #c9211e u}the lake's page"
+               "ltr =left sa9.333 lh115% {Liberation Serif 12pt #c9211e u "
+               "link:https://example.org/lake}the lake's page"
                "{Liberation Serif 12pt} and a note."_qs;
         QTest::newRow("word processor with \\u and \\uc")
             << u"unicode.rtf"_qs
@@ -558,6 +590,12 @@ private slots:
             << u"=center {}a\n=right {}b\n{}c\n=justify {}d"_qs;
         QTest::newRow("a last \\par ends the paragraph, a second opens one")
             << QByteArray("{\\rtf1 a\\par\\par}") << u"{}a\n{}"_qs;
+        QTest::newRow("HYPERLINK without an address is no link")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \\\\o \"tip\"}{\\fldrslt x}}}")
+            << u"{}x"_qs;
+        QTest::newRow("an instruction serves one result")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK a}{\\fldrslt x}}{\\fldrslt y}}")
+            << u"{link:a}x{}y"_qs;
         QTest::newRow("empty paragraph keeps its mark's format")
             << QByteArray("{\\rtf1 a\\par\\fs40\\par\\plain b}") << u"{}a\n{20pt}\n{}b"_qs;
     }
@@ -697,6 +735,8 @@ private slots:
             << QByteArray("{\\rtf1 a\\'0d\\'0a\\'00b\x01\x7f\0c}", 26) << u"abc"_qs;
         QTest::newRow("separators decoded from UTF-8")
             << QByteArray("{\\rtf1\\ansicpg65001 a\xe2\x80\xa9\xef\xbf\xbc b}") << u"a b"_qs;
+        QTest::newRow("field instruction cut short")
+            << QByteArray("{\\rtf1 a{\\field{\\*\\fldinst HYPERLINK \"x") << u"a"_qs;
         QTest::newRow("\\* outside any group") << QByteArray("a\\*b}c") << u"ac"_qs;
         QTest::newRow("text-producing words in the font table")
             << QByteArray("{\\rtf1{\\fonttbl{\\f0 A\\par\\tab\\line\\emdash\\~b;}}\\f0 x}")
