@@ -1,5 +1,7 @@
 #include "pages/rtf/rtfreader.h"
 
+#include "pages/rtf/pagepicture.h"
+
 #include <QColor>
 #include <QHash>
 #include <QList>
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -34,7 +37,7 @@ constexpr int kDefaultCodePage = 1252;
 constexpr size_t kMaxFormats = 64;
 // 22 inches, the widest paper a word processor offers: indents and spacing beyond are junk.
 constexpr int kMaxTwips = 31680;
-constexpr double kTwipsPerPixel = 15.0; // documents are laid out at 96 pixels to the inch
+constexpr double kTwipsPerPixel = PagePicture::kTwipsPerPixel;
 
 enum class Keyword : quint8 {
     Skip,
@@ -81,6 +84,8 @@ enum class Keyword : quint8 {
     Field,
     FieldInstruction,
     FieldResult,
+    Embedded,
+    ShapePicture,
     Par,
     Line,
     Tab,
@@ -174,13 +179,14 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"nonshppict", Keyword::Skip},
     {"nosupersub", Keyword::NoSuperSub},
     {"objdata", Keyword::Skip},
+    {"object", Keyword::Embedded},
     {"operator", Keyword::Skip},
     {"page", Keyword::Par},
     {"par", Keyword::Par},
     {"pard", Keyword::Pard},
     {"pc", Keyword::Pc},
     {"pca", Keyword::Pca},
-    {"pict", Keyword::Skip},
+    {"pict", Keyword::Embedded},
     {"plain", Keyword::Plain},
     {"pn", Keyword::Skip},
     {"pnseclvl", Keyword::Skip},
@@ -207,7 +213,8 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"sa", Keyword::SpaceAfter},
     {"sb", Keyword::SpaceBefore},
     {"sect", Keyword::Par},
-    {"shp", Keyword::Skip},
+    {"shp", Keyword::Embedded},
+    {"shppict", Keyword::ShapePicture},
     {"sl", Keyword::LineSpacing},
     {"slmult", Keyword::LineMultiple},
     {"strike", Keyword::Strike},
@@ -507,6 +514,124 @@ struct GroupState {
     ParagraphState paragraph;
     int fallbackLength = 1;
     Destination destination = Destination::Text;
+    const char* start = nullptr; // the group's opening brace
+};
+
+// What a picture, object or shape group says of itself: its kind, its size and, for a
+// picture, its data. Depth 1 is the group itself.
+struct EmbeddedGroup {
+    enum class Kind : quint8 { Other, Png, Jpeg, Metafile };
+
+    Kind kind = Kind::Other;
+    int width = 0; // \picw, \pich: pixels, or hundredths of a millimetre for metafiles
+    int height = 0;
+    int goalWidth = 0; // twips
+    int goalHeight = 0;
+    int scaleX = 100; // percent
+    int scaleY = 100;
+    int shapeLeft = 0; // twips
+    int shapeTop = 0;
+    int shapeRight = 0;
+    int shapeBottom = 0;
+    QByteArray data;
+    int highNibble = -1;
+    bool damaged = false;
+
+    void word(std::string_view name, int parameter, qint64 depth);
+    void text(char c, qint64 depth);
+    void binary(const char* begin, qsizetype length, qint64 depth);
+    void symbol(char c, qint64 depth);
+
+    bool shownKind() const { return kind == Kind::Png || kind == Kind::Jpeg; }
+    bool dataWhole() const { return !damaged && highNibble < 0; }
+    QSizeF size() const;
+};
+
+void EmbeddedGroup::word(std::string_view name, int parameter, qint64 depth)
+{
+    // A shape's place is given inside its instructions.
+    int* const shapeSide = name == "shpleft"     ? &shapeLeft
+                           : name == "shptop"    ? &shapeTop
+                           : name == "shpright"  ? &shapeRight
+                           : name == "shpbottom" ? &shapeBottom
+                                                 : nullptr;
+    if (shapeSide) {
+        *shapeSide = parameter;
+        return;
+    }
+    if (depth != 1)
+        return;
+    if (name == "pngblip")
+        kind = Kind::Png;
+    else if (name == "jpegblip")
+        kind = Kind::Jpeg;
+    else if (name == "wmetafile" || name == "emfblip" || name == "pmmetafile")
+        kind = Kind::Metafile;
+    else if (name == "picw")
+        width = parameter;
+    else if (name == "pich")
+        height = parameter;
+    else if (name == "picwgoal" || name == "objw")
+        goalWidth = parameter;
+    else if (name == "pichgoal" || name == "objh")
+        goalHeight = parameter;
+    else if (name == "picscalex" || name == "objscalex")
+        scaleX = parameter;
+    else if (name == "picscaley" || name == "objscaley")
+        scaleY = parameter;
+}
+
+void EmbeddedGroup::text(char c, qint64 depth)
+{
+    if (depth != 1 || c == ' ' || c == '\r' || c == '\n' || c == '\t')
+        return;
+    const int value = hexValue(c);
+    if (value < 0) {
+        damaged = true;
+    } else if (highNibble < 0) {
+        highNibble = value;
+    } else {
+        data.append(char(highNibble * 16 + value));
+        highNibble = -1;
+    }
+}
+
+void EmbeddedGroup::binary(const char* begin, qsizetype length, qint64 depth)
+{
+    if (depth != 1)
+        return;
+    damaged = damaged || highNibble >= 0;
+    data.append(begin, length);
+}
+
+void EmbeddedGroup::symbol(char c, qint64 depth)
+{
+    if (depth == 1 && c != '\r' && c != '\n')
+        damaged = true;
+}
+
+// In pixels; empty when the group does not say.
+QSizeF EmbeddedGroup::size() const
+{
+    QSizeF size;
+    if (goalWidth > 0 && goalHeight > 0)
+        size = QSizeF(goalWidth, goalHeight) / kTwipsPerPixel;
+    else if (shapeRight > shapeLeft && shapeBottom > shapeTop)
+        size =
+            QSizeF(qreal(shapeRight) - shapeLeft, qreal(shapeBottom) - shapeTop) / kTwipsPerPixel;
+    else if (width > 0 && height > 0)
+        size = kind == Kind::Metafile ? QSizeF(width, height) * 96 / 2540 : QSizeF(width, height);
+    if (scaleX > 0 && scaleY > 0)
+        size = QSizeF(size.width() * scaleX / 100, size.height() * scaleY / 100);
+    return size;
+}
+
+// A walk over a group that looks at nothing in it.
+struct SkippedGroup {
+    void word(std::string_view, int, qint64) {}
+    void text(char, qint64) {}
+    void binary(const char*, qsizetype, qint64) {}
+    void symbol(char, qint64) {}
 };
 
 // One reading of one RTF text into one document.
@@ -527,6 +652,10 @@ private:
     void openGroup();
     bool closeGroup();
     void skipGroup();
+    template <typename Visitor>
+    bool walkGroup(Visitor& visitor);
+    void embeddedGroup();
+    void insertObject(QTextImageFormat format);
     void skipBinary(int length);
     bool readParameter(int& parameter);
     bool readsDestinationAhead() const;
@@ -765,7 +894,8 @@ bool Parser::readsDestinationAhead() const
     while (p < m_end && isLetter(*p) && p - begin <= kMaxWordLength)
         ++p;
     const KeywordEntry* entry = findKeyword(std::string_view(begin, size_t(p - begin)));
-    return entry && entry->keyword == Keyword::FieldInstruction;
+    return entry &&
+           (entry->keyword == Keyword::FieldInstruction || entry->keyword == Keyword::ShapePicture);
 }
 
 bool Parser::readParameter(int& parameter)
@@ -990,6 +1120,11 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
             m_fieldInstruction.clear();
         }
         break;
+    case Keyword::Embedded:
+        embeddedGroup();
+        break;
+    case Keyword::ShapePicture:
+        break;
     case Keyword::Par:
         paragraphBreak();
         break;
@@ -1027,10 +1162,12 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
 void Parser::openGroup()
 {
     m_fallbackToSkip = 0;
-    if (qsizetype(m_stack.size()) >= kMaxDepth)
+    if (qsizetype(m_stack.size()) >= kMaxDepth) {
         ++m_overflowDepth;
-    else
-        m_stack.push_back(m_state);
+        return;
+    }
+    m_stack.push_back(m_state);
+    m_state.start = m_pos - 1;
 }
 
 // False for a closing brace too many, which closes nothing.
@@ -1061,20 +1198,29 @@ void Parser::skipGroup()
 {
     const Destination destination = m_state.destination;
     m_state.destination = Destination::Skipped;
+    SkippedGroup nothing;
+    if (walkGroup(nothing) && !closeGroup())
+        m_state.destination = destination;
+}
+
+// Walks to the end of the current group, nested groups and \bin data included, showing the
+// visitor what it passes and at what depth. False when the input ends first.
+template <typename Visitor>
+bool Parser::walkGroup(Visitor& visitor)
+{
     qint64 depth = 1;
     while (m_pos < m_end) {
         const char c = *m_pos++;
         if (c == '{') {
             ++depth;
         } else if (c == '}') {
-            if (--depth == 0) {
-                if (!closeGroup())
-                    m_state.destination = destination;
-                return;
-            }
-        } else if (c == '\\' && m_pos < m_end) {
+            if (--depth == 0)
+                return true;
+        } else if (c == '\\') {
+            if (m_pos == m_end)
+                break;
             if (!isLetter(*m_pos)) {
-                ++m_pos;
+                visitor.symbol(*m_pos++, depth);
                 continue;
             }
             const char* begin = m_pos;
@@ -1085,10 +1231,55 @@ void Parser::skipGroup()
             const bool hasParameter = readParameter(parameter);
             if (m_pos < m_end && *m_pos == ' ')
                 ++m_pos;
-            if (word == "bin" && hasParameter)
+            if (word == "bin" && hasParameter) {
+                const char* data = m_pos;
                 skipBinary(parameter);
+                visitor.binary(data, m_pos - data, depth);
+            } else {
+                visitor.word(word, parameter, depth);
+            }
+        } else {
+            visitor.text(c, depth);
         }
     }
+    return false;
+}
+
+// A picture, object or shape: shown when it is a PNG or JPEG picture that decodes, otherwise
+// kept as the group's text behind a placeholder, so that a save writes back what was read.
+void Parser::embeddedGroup()
+{
+    // Outside the text, or not in a group of its own, there is nothing to keep it by.
+    if (m_state.destination != Destination::Text || m_overflowDepth > 0 || m_stack.size() < 2) {
+        skipGroup();
+        return;
+    }
+    const char* start = m_state.start;
+    EmbeddedGroup group;
+    // A group cut short cannot be written back: the rest of the page would fall into it.
+    if (!walkGroup(group))
+        return;
+    closeGroup();
+    QTextDocument& document = *m_cursor.document();
+    std::optional<QTextImageFormat> format;
+    if (group.shownKind() && group.dataWhole())
+        format = PagePicture::shown(document, group.data, group.size());
+    if (!format)
+        format = PagePicture::kept(document, QByteArray(start, m_pos - start), group.size());
+    insertObject(*format);
+}
+
+// Pictures keep the format of the text they stand in, even hidden text: nothing is lost.
+void Parser::insertObject(QTextImageFormat format)
+{
+    CharState chars = m_state.chars;
+    chars.hidden = false;
+    startRun(chars);
+    openPendingBlock();
+    m_blockHasText = true;
+    flushRun();
+    format.merge(charFormat(chars));
+    m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
 }
 
 const CodePage& Parser::codePage(int number)

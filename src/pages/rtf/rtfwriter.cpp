@@ -1,11 +1,16 @@
 #include "pages/rtf/rtfwriter.h"
 
+#include "pages/rtf/pagepicture.h"
+
+#include <QBuffer>
 #include <QColor>
+#include <QImageReader>
 #include <QList>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextImageFormat>
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +22,9 @@ namespace {
 
 constexpr int kMaxHalfPoints = 32767;
 constexpr int kMaxTwips = 31680;
-constexpr double kTwipsPerPixel = 15.0; // documents are laid out at 96 pixels to the inch
+constexpr double kTwipsPerPixel = PagePicture::kTwipsPerPixel;
+constexpr int kMaxPictureTwips = 150000; // beyond the widest picture PagePicture shows
+constexpr qsizetype kPictureBytesPerLine = 64;
 
 // Character formatting in RTF terms: two runs that look alike here are written as one.
 struct RunFormat {
@@ -59,6 +66,7 @@ private:
     void setFormat(const RunFormat& format);
     void setLink(const QString& target);
     void writeText(QStringView text);
+    void writePicture(const QTextImageFormat& format);
     void writeFontName(QStringView name);
 
     void word(std::string_view name);
@@ -174,7 +182,12 @@ void Writer::writeBlock(const QTextBlock& block)
         const QTextCharFormat format = fragment.charFormat();
         setLink(format.isAnchor() ? format.anchorHref() : QString());
         setFormat(runFormat(format));
-        writeText(fragment.text());
+        if (format.isImageFormat()) {
+            for (int i = 0; i < fragment.length(); ++i)
+                writePicture(format.toImageFormat());
+        } else {
+            writeText(fragment.text());
+        }
     }
     setLink({});
     word("par");
@@ -345,7 +358,7 @@ void Writer::writeText(QStringView text)
         case 0x2011: // non-breaking hyphen
             symbol("_");
             break;
-        case QChar::ObjectReplacementCharacter: // images are not kept
+        case QChar::ObjectReplacementCharacter: // pictures are written from their format
         case QChar::ParagraphSeparator:
             break;
         default:
@@ -356,6 +369,46 @@ void Writer::writeText(QStringView text)
             break;
         }
     }
+}
+
+// What cannot be shown goes back as it came; a shown picture goes as its file. An image the
+// page holds no picture of (one linked from pasted HTML) is not written.
+void Writer::writePicture(const QTextImageFormat& format)
+{
+    if (const QByteArray kept = PagePicture::keptRtf(format); !kept.isEmpty()) {
+        m_body += kept;
+        m_needsDelimiter = false;
+        return;
+    }
+    const QByteArray file = PagePicture::file(format);
+    if (file.isEmpty())
+        return;
+    m_body += '{';
+    word("pict");
+    word(file.startsWith("\x89PNG") ? "pngblip" : "jpegblip");
+    QBuffer buffer;
+    buffer.setData(file);
+    if (const QSize pixels = QImageReader(&buffer).size(); pixels.isValid()) {
+        word("picw", pixels.width());
+        word("pich", pixels.height());
+    }
+    const auto goal = [](qreal pixels) {
+        return std::clamp(int(std::lround(pixels * kTwipsPerPixel)), 0, kMaxPictureTwips);
+    };
+    if (goal(format.width()) > 0 && goal(format.height()) > 0) {
+        word("picwgoal", goal(format.width()));
+        word("pichgoal", goal(format.height()));
+    }
+    static constexpr char kDigits[] = "0123456789abcdef";
+    m_body.reserve(m_body.size() + file.size() * 2 + file.size() / kPictureBytesPerLine + 3);
+    for (qsizetype i = 0; i < file.size(); ++i) {
+        if (i % kPictureBytesPerLine == 0)
+            m_body += '\n';
+        m_body += kDigits[uchar(file[i]) >> 4];
+        m_body += kDigits[uchar(file[i]) & 0xF];
+    }
+    m_body += "\n}";
+    m_needsDelimiter = false;
 }
 
 // Names take no special characters: whatever is not plain ASCII goes as \u.

@@ -1,8 +1,12 @@
+#include "pages/rtf/pagepicture.h"
 #include "pages/rtf/rtfreader.h"
 #include "pages/rtf/rtfwriter.h"
 #include "testmain.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -179,6 +183,28 @@ QString describe(const QTextBlock& block)
     return parts.isEmpty() ? QString() : parts.join(u' ') + u' ';
 }
 
+// A picture as the page shows it: its kind, the image's own size and first pixel, and the size
+// it is shown at; or a placeholder and its size.
+QString describePicture(const QTextDocument& document, const QTextImageFormat& format)
+{
+    const QString shown = length(format.width()) + u'x' + length(format.height());
+    if (!PagePicture::keptRtf(format).isEmpty())
+        return u"[kept "_qs + shown + u']';
+    const QByteArray file = PagePicture::file(format);
+    if (file.isEmpty())
+        return u"[no picture]"_qs;
+    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(format.name()));
+    const QImage image = resource.typeId() == QMetaType::QPixmap
+                             ? resource.value<QPixmap>().toImage()
+                             : resource.value<QImage>();
+    const QString kind = file.startsWith("\x89PNG") ? u"png"_qs : u"jpeg"_qs;
+    if (image.isNull())
+        return u'[' + kind + u" not shown]"_qs;
+    return u'[' + kind + u' ' + QString::number(image.width()) + u'x' +
+           QString::number(image.height()) + u' ' + image.pixelColor(0, 0).name() + u' ' + shown +
+           u']';
+}
+
 // One line a paragraph: its format, then each run's format and text; an empty paragraph
 // shows the format of its mark.
 QString describe(const QTextDocument& document)
@@ -195,7 +221,12 @@ QString describe(const QTextDocument& document)
             if (format != previous)
                 line += format;
             previous = format;
-            line += visible(it.fragment().text());
+            if (charFormat.isImageFormat()) {
+                for (qsizetype i = 0; i < it.fragment().length(); ++i)
+                    line += describePicture(document, charFormat.toImageFormat());
+            } else {
+                line += visible(it.fragment().text());
+            }
         }
         lines << line;
     }
@@ -244,6 +275,31 @@ QByteArray body(const QByteArray& written)
     const qsizetype tables = written.indexOf("{\\*\\defchp");
     const qsizetype start = written.indexOf('\n', tables) + 1;
     return written.mid(start, written.size() - start - 1);
+}
+
+// A 2 x 2 PNG made by hand: red, green / blue, white.
+const QByteArray kPngHex = "89504e470d0a1a0a0000000d4948445200000002000000020802000000fdd49a73"
+                           "000000124944415478da63f8cfc0c000c20cff8100001fee05fbf1abba77000000"
+                           "0049454e44ae426082";
+
+// Picture data as the writer lays it out: 64 bytes a line.
+QByteArray hexLines(const QByteArray& hex)
+{
+    QByteArray lines;
+    for (qsizetype i = 0; i < hex.size(); i += 128)
+        lines += '\n' + hex.mid(i, 128);
+    return lines + '\n';
+}
+
+QByteArray blackJpeg()
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return file;
 }
 
 } // namespace
@@ -400,6 +456,66 @@ private slots:
         QTest::newRow("field that is no link shows its result")
             << QByteArray("{\\rtf1{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}}") << u"{}3"_qs
             << QByteArray("\\pard 3\\par\n");
+        const QByteArray pngPicture =
+            "{\\pict\\pngblip\\picw2\\pich2\\picwgoal600\\pichgoal300" + hexLines(kPngHex) + '}';
+        QTest::newRow("PNG picture")
+            << "{\\rtf1 a{\\pict\\pngblip\\picw2\\pich2\\picwgoal600\\pichgoal300 " + kPngHex +
+                   "}b}"
+            << u"{}a[png 2x2 #ff0000 40x20]b"_qs << "\\pard a" + pngPicture + "b\\par\n";
+        QTest::newRow("PNG picture in capitals, over lines, at its own size")
+            << "{\\rtf1{\\pict\\pngblip\r\n" + kPngHex.first(100).toUpper() + "\r\n" +
+                   kPngHex.sliced(100).toUpper() + "}}"
+            << u"{}[png 2x2 #ff0000 2x2]"_qs
+            << "\\pard{\\pict\\pngblip\\picw2\\pich2\\picwgoal30\\pichgoal30" + hexLines(kPngHex) +
+                   "}\\par\n";
+        QTest::newRow("PNG picture scaled")
+            << "{\\rtf1{\\pict\\picscalex50\\picscaley200\\pngblip\\picwgoal600\\pichgoal300 " +
+                   kPngHex + "}}"
+            << u"{}[png 2x2 #ff0000 20x40]"_qs
+            << "\\pard{\\pict\\pngblip\\picw2\\pich2\\picwgoal300\\pichgoal600" +
+                   hexLines(kPngHex) + "}\\par\n";
+        const QByteArray jpegHex = blackJpeg().toHex();
+        QTest::newRow("JPEG picture")
+            << "{\\rtf1{\\pict\\jpegblip\\picw8\\pich8\\picwgoal120\\pichgoal120 " + jpegHex + "}}"
+            << u"{}[jpeg 8x8 #000000 8x8]"_qs
+            << "\\pard{\\pict\\jpegblip\\picw8\\pich8\\picwgoal120\\pichgoal120" +
+                   hexLines(jpegHex) + "}\\par\n";
+        QTest::newRow("picture of a word processor, beside a metafile for older readers")
+            << "{\\rtf1{\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn wzName}{\\sv Picture 1}}}"
+               "\\pngblip\\picwgoal600\\pichgoal300 " +
+                   kPngHex + "}}{\\nonshppict{\\pict\\wmetafile8 0a0b}}}"
+            << u"{}[png 2x2 #ff0000 40x20]"_qs << "\\pard" + pngPicture + "\\par\n";
+        const QByteArray metafile = "{\\pict\\wmetafile8\\picw2540\\pich1270\\picwgoal1440"
+                                    "\\pichgoal720 0100090000\r\n03aa0b}";
+        QTest::newRow("metafile kept as it stood")
+            << "{\\rtf1 a" + metafile + "b}" << u"{}a[kept 96x48]b"_qs
+            << "\\pard a" + metafile + "b\\par\n";
+        QTest::newRow("metafile sized in hundredths of a millimetre")
+            << QByteArray("{\\rtf1{\\pict\\emfblip\\picw2540\\pich1270 01}}")
+            << u"{}[kept 96x48]"_qs
+            << QByteArray("\\pard{\\pict\\emfblip\\picw2540\\pich1270 01}\\par\n");
+        QTest::newRow("bitmap of binary data")
+            << QByteArray("{\\rtf1{\\pict\\dibitmap0\\picw3\\pich2\\bin4 {}\\\x01}}")
+            << u"{}[kept 3x2]"_qs
+            << QByteArray("\\pard{\\pict\\dibitmap0\\picw3\\pich2\\bin4 {}\\\x01}\\par\n");
+        QTest::newRow("PNG that does not decode")
+            << QByteArray("{\\rtf1{\\pict\\pngblip\\picwgoal300\\pichgoal300 89504e470d0a1a0a00}}")
+            << u"{}[kept 20x20]"_qs
+            << QByteArray("\\pard{\\pict\\pngblip\\picwgoal300\\pichgoal300 89504e470d0a1a0a00}"
+                          "\\par\n");
+        const QByteArray object =
+            "{\\object\\objemb{\\*\\objclass Paint.Picture}\\objw1200\\objh600"
+            "{\\*\\objdata 0102}{\\result{\\pict\\wmetafile8 0a}}}";
+        QTest::newRow("embedded object")
+            << "{\\rtf1 " + object + "}" << u"{}[kept 80x40]"_qs << "\\pard" + object + "\\par\n";
+        const QByteArray shape =
+            "{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright1440\\shpbottom720"
+            "{\\sp{\\sn pib}{\\sv {\\pict\\pngblip 00}}}}}";
+        QTest::newRow("floating shape")
+            << "{\\rtf1 " + shape + "}" << u"{}[kept 96x48]"_qs << "\\pard" + shape + "\\par\n";
+        QTest::newRow("picture in bold text, which goes on after it")
+            << QByteArray("{\\rtf1{\\b a{\\pict\\dibitmap0 00}b}}") << u"{b}a[kept 32x32]b"_qs
+            << QByteArray("\\pard\\plain\\b a{\\pict\\dibitmap0 00}b\\par\n");
         QTest::newRow("default font")
             << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Georgia;}}a\\f0 b\\plain c}")
             << u"{Georgia}a{Arial}b{Georgia}c"_qs
@@ -635,7 +751,7 @@ private slots:
             << u"abc"_qs;
         QTest::newRow("known destinations skipped")
             << QByteArray("{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}"
-                          "{\\header H}{\\footer F}{\\footnote N}{\\pict\\pngblip 89504e47}a}")
+                          "{\\header H}{\\footer F}{\\footnote N}a}")
             << u"a"_qs;
         QTest::newRow("field shows its result, not its instruction")
             << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}} "
@@ -735,6 +851,22 @@ private slots:
             << QByteArray("{\\rtf1 a\\'0d\\'0a\\'00b\x01\x7f\0c}", 26) << u"abc"_qs;
         QTest::newRow("separators decoded from UTF-8")
             << QByteArray("{\\rtf1\\ansicpg65001 a\xe2\x80\xa9\xef\xbf\xbc b}") << u"a b"_qs;
+        QTest::newRow("bad hex in a picture")
+            << QByteArray("{\\rtf1 a{\\pict\\pngblip 89zz50}b}") << u"a\uFFFCb"_qs;
+        QTest::newRow("picture cut short")
+            << QByteArray("{\\rtf1 a{\\pict\\pngblip 8950") << u"a"_qs;
+        QTest::newRow("\\bin in a picture longer than the text")
+            << QByteArray("{\\rtf1 a{\\pict\\bin999999999 xyz}b}") << u"a"_qs;
+        QTest::newRow("hostile picture sizes")
+            << QByteArray("{\\rtf1{\\pict\\dibitmap0\\picwgoal2000000000\\pichgoal-5"
+                          "\\picscalex999999 00}}")
+            << u"\uFFFC"_qs;
+        QTest::newRow("object cut short")
+            << QByteArray("{\\rtf1 a{\\object{\\*\\objdata 01") << u"a"_qs;
+        QTest::newRow("picture outside a group of its own")
+            << QByteArray("{\\rtf1 a\\pict 00 b}c") << u"ac"_qs;
+        QTest::newRow("picture in the font table")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0{\\pict 00} Arial;}}\\f0 x}") << u"x"_qs;
         QTest::newRow("field instruction cut short")
             << QByteArray("{\\rtf1 a{\\field{\\*\\fldinst HYPERLINK \"x") << u"a"_qs;
         QTest::newRow("\\* outside any group") << QByteArray("a\\*b}c") << u"ac"_qs;
