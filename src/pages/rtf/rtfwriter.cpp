@@ -58,6 +58,7 @@ public:
 
 private:
     RunFormat runFormat(const QTextCharFormat& format);
+    qreal pointSize(const QTextCharFormat& format) const;
     int fontIndex(const QString& family);
     int colorIndex(const QBrush& brush);
 
@@ -117,14 +118,31 @@ QByteArray Writer::write()
     return m_body;
 }
 
+// The size a run is shown in, in points; 0 for the document's. Sizes in pixels and the size
+// steps of HTML headings become points, as RTF knows only those.
+qreal Writer::pointSize(const QTextCharFormat& format) const
+{
+    if (format.hasProperty(QTextFormat::FontPointSize))
+        return format.fontPointSize();
+    if (format.hasProperty(QTextFormat::FontPixelSize))
+        return format.intProperty(QTextFormat::FontPixelSize) * 72.0 / 96;
+    if (format.hasProperty(QTextFormat::FontSizeAdjustment)) {
+        // The factors QTextDocument scales the document's size by.
+        static constexpr qreal kFactors[] = {0.7, 0.8, 1.0, 1.2, 1.5, 2.0, 2.4};
+        const int step = std::clamp(format.intProperty(QTextFormat::FontSizeAdjustment) + 2, 0, 6);
+        return step == 2 ? 0 : m_document.defaultFont().pointSizeF() * kFactors[step];
+    }
+    return 0;
+}
+
 RunFormat Writer::runFormat(const QTextCharFormat& format)
 {
     RunFormat run;
     const QString family = familyOf(format);
     if (!family.isEmpty())
         run.font = fontIndex(family);
-    if (format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0)
-        run.halfPoints = std::clamp(qRound(format.fontPointSize() * 2), 1, kMaxHalfPoints);
+    if (const qreal points = pointSize(format); points > 0)
+        run.halfPoints = std::clamp(qRound(points * 2), 1, kMaxHalfPoints);
     if (format.hasProperty(QTextFormat::ForegroundBrush))
         run.foreground = colorIndex(format.foreground());
     if (format.hasProperty(QTextFormat::BackgroundBrush))
@@ -229,8 +247,11 @@ void Writer::writeParagraphFormat(const QTextBlock& block)
         else if (alignment & Qt::AlignLeft)
             word("ql");
     }
-    const std::pair<int, std::string_view> margins[] = {{QTextFormat::BlockLeftMargin, "li"},
-                                                        {QTextFormat::BlockRightMargin, "ri"},
+    // Indent steps and the left margin together make the left indent shown.
+    const qreal left = format.leftMargin() + format.indent() * m_document.indentWidth();
+    if (const int twips = twipsOf(left); twips != 0)
+        word("li", twips);
+    const std::pair<int, std::string_view> margins[] = {{QTextFormat::BlockRightMargin, "ri"},
                                                         {QTextFormat::TextIndent, "fi"},
                                                         {QTextFormat::BlockTopMargin, "sb"},
                                                         {QTextFormat::BlockBottomMargin, "sa"}};
