@@ -1,14 +1,18 @@
 #include "pages/richtextbox.h"
 
+#include "pages/rtf/mimecontent.h"
+#include "pages/rtf/pagepicture.h"
 #include "pages/rtf/rtfreader.h"
 #include "pages/rtf/rtfwriter.h"
 #include "startup/textcodec.h"
 
 #include <QFile>
+#include <QMimeData>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace Quillet {
 namespace {
@@ -88,6 +92,37 @@ bool RichTextBox::setFileName(const QString& path)
         return false;
     setTextRTF(file.readAll());
     return true;
+}
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source && MimeContent::canRead(*source);
+}
+
+QMimeData* RichTextBox::createMimeDataFromSelection() const
+{
+    return MimeContent::write(textCursor().selection(), document()->defaultFont());
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!source || isReadOnly())
+        return;
+    QTextDocument content;
+    content.setDefaultFont(document()->defaultFont());
+    content.setIndentWidth(document()->indentWidth());
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    if (MimeContent::read(*source, content)) {
+        // A fragment carries the pictures' formats but not their images.
+        PagePicture::shareImages(content, *document());
+        cursor.insertFragment(QTextDocumentFragment(&content));
+    } else {
+        cursor.insertText(MimeContent::plainText(*source));
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 int RichTextBox::SelStart() const

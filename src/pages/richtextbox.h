@@ -57,6 +57,13 @@ signals:
     void Change();
     void SelChange();
 
+protected:
+    // The clipboard and drops go through a page's own reading and writing: what is pasted is
+    // reduced to what a page keeps, and a copy carries the page's RTF.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    QMimeData* createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
 private:
     template <typename Value, typename Read>
     std::optional<Value> uniformCharValue(Read read) const;

@@ -1,16 +1,62 @@
+#include "documentdescription.h"
 #include "pages/richtextbox.h"
+#include "pages/rtf/rtfreader.h"
 #include "testmain.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTextFrame>
+
+#include <functional>
 
 using namespace Quillet;
+using namespace DocumentDescription;
+
+using MakeMimeData = std::function<QMimeData*()>;
+Q_DECLARE_METATYPE(MakeMimeData)
 
 namespace {
+
+QByteArray pngFile(const QImage& image)
+{
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return file;
+}
+
+QImage filled(int width, int height, const QColor& colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+MakeMimeData html(const QString& text)
+{
+    return [text] {
+        auto* data = new QMimeData;
+        data->setHtml(text);
+        data->setText(u"plain words"_qs);
+        return data;
+    };
+}
+
+// The page as a later reading of its saved RTF shows it.
+QString reread(const RichTextBox& box)
+{
+    QTextDocument saved;
+    saved.setDefaultFont(box.document()->defaultFont());
+    RtfReader::read(box.TextRTF(), saved);
+    return properties(saved);
+}
 
 void select(RichTextBox& box, int start, int length)
 {
@@ -155,6 +201,84 @@ private slots:
         QCOMPARE(box.SelFontName(), u"Arial"_qs);
         QCOMPARE(box.SelFontSize(), 16.0);
         QVERIFY(box.TextRTF().contains("Arial;}"));
+    }
+
+    // Pasted content is reduced to what a page keeps as it is inserted: what is shown then is
+    // what a save keeps, format for format.
+    void paste_showsWhatASaveKeeps_data()
+    {
+        QTest::addColumn<MakeMimeData>("source");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("HTML paragraph with indent and line height")
+            << html(u"<p style='margin-left:40px; line-height:150%'>indented</p>"_qs)
+            << u"li40 sb12 sa12 lh150% {}indented"_qs;
+        QTest::newRow("HTML list")
+            << html(u"<ul><li>one</li><li>two</li></ul><ol><li>first</li></ol>"_qs)
+            << u"li40 sb12 {}• one\nli40 sa12 {}• two\nli40 sb12 sa12 {}1. first"_qs;
+        QTest::newRow("HTML table") << html(u"<table><tr><td>a</td><td>b</td></tr></table>"_qs)
+                                    << u"{}\n=left {}a\n=left {}b\n{}"_qs;
+        QTest::newRow("HTML link") << html(u"see <a href='https://example.org/'>this</a>"_qs)
+                                   << u"{}see {#0000ff u link:https://example.org/}this"_qs;
+        QTest::newRow("HTML picture that the HTML carries")
+            << html(u"<img src='data:image/png;base64,"_qs +
+                    QString::fromLatin1(pngFile(filled(3, 2, Qt::red)).toBase64()) + u"'>"_qs)
+            << u"{}[png 3x2 #ff0000 3x2]"_qs;
+        QTest::newRow("HTML picture only linked")
+            << html(u"a<img src='https://example.org/x.png' width=20 height=20>b"_qs) << u"{}ab"_qs;
+        QTest::newRow("HTML formats a page does not keep")
+            << html(u"<p style='background-color:#ffff00'><span style='letter-spacing:4px; "
+                    "font-variant:small-caps; text-decoration:overline'>x</span></p>"_qs)
+            << u"sb12 sa12 {}x"_qs;
+        QTest::newRow("HTML sizes in pixels and headings")
+            << html(u"<h1>T</h1><span style='font-size:16px'>p</span>"_qs)
+            << u"sb18 sa12 {20pt b}T\n{12pt}p"_qs;
+        QTest::newRow("RTF of a word processor") << MakeMimeData([] {
+            auto* data = new QMimeData;
+            data->setData(u"text/rtf"_qs, "{\\rtf1\\sa200\\sl276\\slmult1{\\b x}}");
+            data->setHtml(u"<b>other</b>"_qs);
+            return data;
+        }) << u"sa13.33 lh115% {b}x"_qs;
+        QTest::newRow("picture") << MakeMimeData([] {
+            auto* data = new QMimeData;
+            data->setImageData(filled(3, 3, Qt::blue));
+            return data;
+        }) << u"{}[png 3x3 #0000ff 3x3]"_qs;
+        QTest::newRow("plain text with control characters") << MakeMimeData([] {
+            auto* data = new QMimeData;
+            data->setText(u"a\u0001b\tc\r\nd"_qs);
+            return data;
+        }) << u"{}ab\\tc\n{}d"_qs;
+    }
+    void paste_showsWhatASaveKeeps()
+    {
+        QFETCH(MakeMimeData, source);
+        QFETCH(QString, shown);
+        RichTextBox box;
+        box.document()->setDefaultFont(QFont(u"Arial"_qs, 10));
+        QApplication::clipboard()->setMimeData(source());
+        QVERIFY(box.canPaste());
+        box.paste();
+        QCOMPARE(describe(*box.document()), shown);
+        QCOMPARE(properties(*box.document()), reread(box));
+        QVERIFY(box.document()->rootFrame()->childFrames().isEmpty());
+    }
+
+    void copyAndPaste_keepsAPicture()
+    {
+        const QByteArray file = pngFile(filled(4, 4, Qt::green));
+        RichTextBox from;
+        from.setTextRTF("{\\rtf1 a{\\pict\\pngblip\\picwgoal300\\pichgoal300 " + file.toHex() +
+                        "}b}");
+        select(from, 1, 1);
+        from.copy();
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QVERIFY(copied->hasFormat(u"text/rtf"_qs));
+        QVERIFY(copied->hasHtml());
+
+        RichTextBox to;
+        to.paste();
+        QCOMPARE(describe(*to.document()), u"{}[png 4x4 #00ff00 20x20]"_qs);
+        QVERIFY(to.TextRTF().contains(file.toHex().first(128)));
     }
 
     void clipboard_actsOnTheSelection_whereverTheFocusIs()
