@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -201,6 +202,80 @@ private slots:
         QCOMPARE(box.SelFontName(), u"Arial"_qs);
         QCOMPARE(box.SelFontSize(), 16.0);
         QVERIFY(box.TextRTF().contains("Arial;}"));
+    }
+
+    // A page written in WordPad is shown with its spacing and indents and saved with them.
+    void wordPadPage_isShownAndSavedWithItsSpacing()
+    {
+        RichTextBox box;
+        const QString path =
+            qEnvironmentVariable("QUILLET_TEST_DATA") + u"/rtf/wordpad-spacing.rtf"_qs;
+        QVERIFY(box.setFileName(path));
+        QStringList shown;
+        for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+            shown << describe(block) + block.text();
+        QCOMPARE(shown, (QStringList{u"sa13.33 lh115% Monday, a long walk by the sea."_qs,
+                                     u"li48 ri48 sa13.33 lh115% The water was grey and the wind "
+                                     "came from the west."_qs,
+                                     u"li48 fi-24 sa13.33 lh115% ·\tbread"_qs,
+                                     u"li48 fi-24 sa13.33 lh115% ·\tapples"_qs,
+                                     u"sb16 sa13.33 lh100% A sketch of the bay \uFFFC"_qs,
+                                     u"=right sa13.33 lh115% Tuesday"_qs}));
+        const QTextBlockFormat first = box.document()->begin().blockFormat();
+        QCOMPARE(first.bottomMargin(), 200 / 15.0);
+        QCOMPARE(first.lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
+        QCOMPARE(first.lineHeight(), 115.0);
+        const QTextBlockFormat bullet = box.document()->findBlockByNumber(2).blockFormat();
+        QCOMPARE(bullet.leftMargin(), 720 / 15.0);
+        QCOMPARE(bullet.textIndent(), -360 / 15.0);
+
+        const QByteArray saved = box.TextRTF();
+        QStringList paragraphs;
+        const QRegularExpression paragraph(
+            u"\\\\pard((?:\\\\(?:q[lrcj]|li|ri|fi|sb|sa|slmult|sl)-?\\d*)*)"_qs);
+        for (const QRegularExpressionMatch& match :
+             paragraph.globalMatch(QString::fromLatin1(saved)))
+            paragraphs << match.captured(1);
+        QCOMPARE(
+            paragraphs,
+            (QStringList{u"\\sa200\\sl276\\slmult1"_qs, u"\\li720\\ri720\\sa200\\sl276\\slmult1"_qs,
+                         u"\\li720\\fi-360\\sa200\\sl276\\slmult1"_qs,
+                         u"\\li720\\fi-360\\sa200\\sl276\\slmult1"_qs,
+                         u"\\sb240\\sa200\\sl240\\slmult1"_qs, u"\\qr\\sa200\\sl276\\slmult1"_qs}));
+        QFile fixture(path);
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        const QByteArray original = fixture.readAll();
+        const qsizetype picture = original.indexOf("{\\pict");
+        const QByteArray metafile =
+            original.mid(picture, original.indexOf("\r\n}", picture) + 3 - picture);
+        QVERIFY(metafile.endsWith("0000\r\n}"));
+        QVERIFY(saved.contains(metafile));
+    }
+
+    // A PNG picture is shown as an image, and a save writes back the bytes it was read from.
+    void pngPicture_isShownAndSavedWithItsBytes()
+    {
+        const QColor green(0, 160, 0);
+        const QByteArray file = pngFile(filled(4, 4, green));
+        RichTextBox box;
+        box.resize(300, 200);
+        box.setTextRTF("{\\rtf1 Before {\\pict\\pngblip\\picwgoal900\\pichgoal900 " + file.toHex() +
+                       "} after\\par}");
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(describe(*box.document()), u"{}Before [png 4x4 #00a000 60x60] after"_qs);
+        const QImage shot = box.viewport()->grab().toImage();
+        int greenPixels = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x)
+                greenPixels += shot.pixelColor(x, y) == green;
+        }
+        QCOMPARE(greenPixels, 60 * 60);
+
+        const QByteArray saved = box.TextRTF();
+        const qsizetype data = saved.indexOf('\n', saved.indexOf("\\pngblip"));
+        QVERIFY(data > 0);
+        QCOMPARE(QByteArray::fromHex(saved.mid(data, saved.indexOf('}', data) - data)), file);
     }
 
     // Pasted content is reduced to what a page keeps as it is inserted: what is shown then is

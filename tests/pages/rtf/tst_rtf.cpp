@@ -757,6 +757,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::newRow("rich-edit control") << sample(u"wordpad.rtf"_qs);
+        QTest::newRow("rich-edit control: spacing, a bullet list, a picture")
+            << sample(u"wordpad-spacing.rtf"_qs);
         QTest::newRow("LibreOffice Writer") << sample(u"writer.rtf"_qs);
         QTest::newRow("word processor with \\u and \\uc") << sample(u"unicode.rtf"_qs);
         QTest::newRow("soft hyphen in a font name")
