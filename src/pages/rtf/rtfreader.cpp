@@ -514,7 +514,6 @@ struct GroupState {
     ParagraphState paragraph;
     int fallbackLength = 1;
     Destination destination = Destination::Text;
-    const char* start = nullptr; // the group's opening brace
 };
 
 // What a picture, object or shape group says of itself: its kind, its size and, for a
@@ -688,6 +687,7 @@ private:
 
     const char* m_pos;
     const char* m_end;
+    const char* m_wordStart = nullptr; // the backslash of the control word being read
     QTextCursor m_cursor;
     const QString m_documentFamily;
 
@@ -920,6 +920,7 @@ bool Parser::readParameter(int& parameter)
 void Parser::controlWord()
 {
     const char* begin = m_pos;
+    m_wordStart = begin - 1;
     while (m_pos < m_end && isLetter(*m_pos))
         ++m_pos;
     const std::string_view word(begin, size_t(m_pos - begin));
@@ -1162,12 +1163,10 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
 void Parser::openGroup()
 {
     m_fallbackToSkip = 0;
-    if (qsizetype(m_stack.size()) >= kMaxDepth) {
+    if (qsizetype(m_stack.size()) >= kMaxDepth)
         ++m_overflowDepth;
-        return;
-    }
-    m_stack.push_back(m_state);
-    m_state.start = m_pos - 1;
+    else
+        m_stack.push_back(m_state);
 }
 
 // False for a closing brace too many, which closes nothing.
@@ -1254,7 +1253,8 @@ void Parser::embeddedGroup()
         skipGroup();
         return;
     }
-    const char* start = m_state.start;
+    // Kept from its own word on: what came before it in the group was read already.
+    const char* start = m_wordStart;
     EmbeddedGroup group;
     // A group cut short cannot be written back: the rest of the page would fall into it.
     if (!walkGroup(group))
@@ -1265,7 +1265,7 @@ void Parser::embeddedGroup()
     if (group.shownKind() && group.dataWhole())
         format = PagePicture::shown(document, group.data, group.size());
     if (!format)
-        format = PagePicture::kept(document, QByteArray(start, m_pos - start), group.size());
+        format = PagePicture::kept(document, '{' + QByteArray(start, m_pos - start), group.size());
     insertObject(*format);
 }
 

@@ -366,6 +366,9 @@ private slots:
         QTest::newRow("picture in bold text, which goes on after it")
             << QByteArray("{\\rtf1{\\b a{\\pict\\dibitmap0 00}b}}") << u"{b}a[kept 32x32]b"_qs
             << QByteArray("\\pard\\plain\\b a{\\pict\\dibitmap0 00}b\\par\n");
+        QTest::newRow("picture after text in its group")
+            << QByteArray("{\\rtf1{a\\b\\pict\\dibitmap0 00}}") << u"{}a[kept 32x32]"_qs
+            << QByteArray("\\pard a{\\pict\\dibitmap0 00}\\par\n");
         QTest::newRow("default font")
             << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Georgia;}}a\\f0 b\\plain c}")
             << u"{Georgia}a{Arial}b{Georgia}c"_qs
