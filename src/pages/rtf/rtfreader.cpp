@@ -1,5 +1,6 @@
 #include "pages/rtf/rtfreader.h"
 
+#include "pages/rtf/hyperlinkfield.h"
 #include "pages/rtf/pagepicture.h"
 
 #include <QColor>
@@ -411,60 +412,6 @@ void removeControls(QString& text, bool keepTabs)
         return c == QChar::ParagraphSeparator || c == QChar::ObjectReplacementCharacter ||
                (c.unicode() < 0x20 && !(keepTabs && c == u'\t'));
     });
-}
-
-// One argument of a field instruction, from the start of rest, which it leaves behind. Quoted
-// arguments take \\ and \" for a backslash and a quote.
-QString fieldArgument(QStringView& rest)
-{
-    QString argument;
-    if (rest.front() != u'"') {
-        const qsizetype end = rest.indexOf(u' ');
-        argument = rest.first(end < 0 ? rest.size() : end).toString();
-        rest = rest.sliced(argument.size());
-        return argument;
-    }
-    qsizetype i = 1;
-    for (; i < rest.size() && rest[i] != u'"'; ++i) {
-        if (rest[i] == u'\\' && i + 1 < rest.size() &&
-            (rest[i + 1] == u'\\' || rest[i + 1] == u'"'))
-            ++i;
-        argument += rest[i];
-    }
-    rest = rest.sliced(std::min(i + 1, rest.size()));
-    return argument;
-}
-
-// Where a HYPERLINK field leads: its address, with "#" and the place that \l names; empty for
-// any other field.
-QString hyperlinkTarget(QStringView instruction)
-{
-    QStringView rest = instruction.trimmed();
-    constexpr QStringView kHyperlink = u"HYPERLINK";
-    if (!rest.startsWith(kHyperlink, Qt::CaseInsensitive))
-        return {};
-    rest = rest.sliced(kHyperlink.size());
-    if (!rest.isEmpty() && rest.front() != u' ' && rest.front() != u'"')
-        return {};
-    QString address;
-    QString place;
-    QChar option;
-    while (!(rest = rest.trimmed()).isEmpty()) {
-        if (rest.front() == u'\\' && rest.size() > 1 && rest[1] != u'\\') {
-            // \l (a place), \o (a tip) and \t (a frame) take an argument, the others none.
-            const QChar name = rest[1].toLower();
-            option = name == u'l' || name == u'o' || name == u't' ? name : QChar();
-            rest = rest.sliced(2);
-            continue;
-        }
-        const QString argument = fieldArgument(rest);
-        if (option == u'l')
-            place = argument;
-        else if (option.isNull() && address.isEmpty())
-            address = argument;
-        option = QChar();
-    }
-    return place.isEmpty() ? address : address + u'#' + place;
 }
 
 // One entry of the font table.
@@ -1117,7 +1064,7 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
         break;
     case Keyword::FieldResult:
         if (m_state.destination == Destination::Text) {
-            chars.link = linkNumber(hyperlinkTarget(m_fieldInstruction));
+            chars.link = linkNumber(HyperlinkField::target(m_fieldInstruction));
             m_fieldInstruction.clear();
         }
         break;

@@ -7,8 +7,9 @@ class QTextDocument;
 namespace Quillet {
 
 // Reads RTF, as word processors and rich-edit controls write it, into a page: its text with the
-// fonts, sizes, colours, emphasis, alignment, indents and spacing a page shows. What it does not
-// know it skips; malformed input gives what text it can and never a crash.
+// fonts, sizes, colours, emphasis, paragraph formats, links and pictures a page shows. Pictures
+// and objects it cannot show it keeps whole (PagePicture); other things it does not know it
+// skips. Malformed input gives what it can and never a crash.
 class RtfReader final {
 public:
     RtfReader() = delete;

@@ -1,5 +1,6 @@
 #include "pages/rtf/rtfwriter.h"
 
+#include "pages/rtf/hyperlinkfield.h"
 #include "pages/rtf/pagepicture.h"
 
 #include <QBuffer>
@@ -285,18 +286,6 @@ void Writer::writeParagraphFormat(const QTextBlock& block)
     }
 }
 
-// A field instruction's argument, quoted, with \\ and \" for a backslash and a quote.
-QString fieldArgument(QStringView text)
-{
-    QString quoted = u"\""_qs;
-    for (const QChar c : text) {
-        if (c == u'\\' || c == u'"')
-            quoted += u'\\';
-        quoted += c;
-    }
-    return quoted + u'"';
-}
-
 // A link is a HYPERLINK field around its text; the field's group keeps the text's formats to
 // itself, so the format outside is the one before it.
 void Writer::setLink(const QString& target)
@@ -314,8 +303,7 @@ void Writer::setLink(const QString& target)
     m_formatOutsideLink = m_format;
     m_body += "{\\field{\\*\\fldinst ";
     m_needsDelimiter = false;
-    writeText(target.startsWith(u'#') ? u"HYPERLINK \\l "_qs + fieldArgument(target.sliced(1))
-                                      : u"HYPERLINK "_qs + fieldArgument(target));
+    writeText(HyperlinkField::instruction(target));
     m_body += "}{";
     word("fldrslt");
 }
