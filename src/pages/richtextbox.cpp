@@ -1,19 +1,28 @@
 #include "pages/richtextbox.h"
 
+#include "pages/rtf/mimecontent.h"
+#include "pages/rtf/pagepicture.h"
 #include "pages/rtf/rtfreader.h"
 #include "pages/rtf/rtfwriter.h"
 #include "startup/textcodec.h"
 
 #include <QFile>
+#include <QMimeData>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace Quillet {
 namespace {
 
-int alignmentNumber(Qt::Alignment alignment)
+// The side the paragraph's lines keep to: Qt's left and right turn round in a right-to-left
+// paragraph unless they are absolute.
+int alignmentNumber(const QTextBlock& block)
 {
+    const Qt::Alignment alignment =
+        QStyle::visualAlignment(block.textDirection(), block.blockFormat().alignment());
     if (alignment & Qt::AlignHCenter)
         return RichTextBox::AlignCenter;
     if (alignment & Qt::AlignRight)
@@ -86,12 +95,6 @@ void RichTextBox::clearTo(const QString& fontFamily, qreal points)
     setSelFontSize(points);
 }
 
-void RichTextBox::insertFromMimeData(const QMimeData* source)
-{
-    emit aboutToInsert();
-    QTextEdit::insertFromMimeData(source);
-}
-
 bool RichTextBox::setFileName(const QString& path)
 {
     QFile file(path);
@@ -99,6 +102,38 @@ bool RichTextBox::setFileName(const QString& path)
         return false;
     setTextRTF(file.readAll());
     return true;
+}
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source && MimeContent::canRead(*source);
+}
+
+QMimeData* RichTextBox::createMimeDataFromSelection() const
+{
+    return MimeContent::write(textCursor().selection(), document()->defaultFont());
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!source || isReadOnly())
+        return;
+    emit aboutToInsert();
+    QTextDocument content;
+    content.setDefaultFont(document()->defaultFont());
+    content.setIndentWidth(document()->indentWidth());
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    if (MimeContent::read(*source, content)) {
+        // A fragment carries the pictures' formats but not their images.
+        PagePicture::shareImages(content, *document());
+        cursor.insertFragment(QTextDocumentFragment(&content));
+    } else {
+        cursor.insertText(MimeContent::plainText(*source));
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 int RichTextBox::SelStart() const
@@ -201,10 +236,10 @@ std::optional<int> RichTextBox::SelAlignment() const
     const QTextCursor cursor = textCursor();
     QTextBlock block = document()->findBlock(cursor.selectionStart());
     const QTextBlock last = document()->findBlock(cursor.selectionEnd());
-    const int first = alignmentNumber(block.blockFormat().alignment());
+    const int first = alignmentNumber(block);
     while (block.isValid() && block != last) {
         block = block.next();
-        if (alignmentNumber(block.blockFormat().alignment()) != first)
+        if (alignmentNumber(block) != first)
             return std::nullopt;
     }
     return first;

@@ -65,6 +65,10 @@ signals:
     void aboutToInsert();
 
 protected:
+    // The clipboard and drops go through a page's own reading and writing: what is pasted is
+    // reduced to what a page keeps, and a copy carries the page's RTF.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    QMimeData* createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData* source) override;
 
 private:

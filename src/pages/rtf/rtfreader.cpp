@@ -1,9 +1,13 @@
 #include "pages/rtf/rtfreader.h"
 
+#include "pages/rtf/hyperlinkfield.h"
+#include "pages/rtf/pagepicture.h"
+
 #include <QColor>
 #include <QHash>
 #include <QList>
 #include <QStringDecoder>
+#include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -12,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -27,9 +32,13 @@ constexpr qsizetype kMaxWordLength = 32;
 constexpr qint64 kParameterLimit = 1'000'000'000;
 constexpr qsizetype kMaxFontNameLength = 256;
 constexpr int kMaxFallbackLength = 16;
+constexpr qsizetype kMaxInstructionLength = 8192;
 constexpr int kMaxHalfPoints = 3276; // 1638 pt, as much as a word processor offers
 constexpr int kDefaultCodePage = 1252;
 constexpr size_t kMaxFormats = 64;
+// 22 inches, the widest paper a word processor offers: indents and spacing beyond are junk.
+constexpr int kMaxTwips = 31680;
+constexpr double kTwipsPerPixel = PagePicture::kTwipsPerPixel;
 
 enum class Keyword : quint8 {
     Skip,
@@ -64,6 +73,20 @@ enum class Keyword : quint8 {
     AlignCenter,
     AlignRight,
     AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+    LineSpacing,
+    LineMultiple,
+    RightToLeft,
+    LeftToRight,
+    Field,
+    FieldInstruction,
+    FieldResult,
+    Embedded,
+    ShapePicture,
     Par,
     Line,
     Tab,
@@ -118,7 +141,10 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"enspace", Keyword::Character, 0x2002},
     {"f", Keyword::Font},
     {"fcharset", Keyword::Charset},
-    {"fldinst", Keyword::Skip},
+    {"fi", Keyword::FirstIndent},
+    {"field", Keyword::Field},
+    {"fldinst", Keyword::FieldInstruction},
+    {"fldrslt", Keyword::FieldResult},
     {"fonttbl", Keyword::FontTable},
     {"footer", Keyword::Skip},
     {"footerf", Keyword::Skip},
@@ -141,24 +167,27 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"ldblquote", Keyword::Character, 0x201C},
     {"levelnumbers", Keyword::Skip},
     {"leveltext", Keyword::Skip},
+    {"li", Keyword::LeftIndent},
     {"line", Keyword::Line},
     {"listoverridetable", Keyword::Skip},
     {"listtable", Keyword::Skip},
     {"lquote", Keyword::Character, 0x2018},
     {"ltrmark", Keyword::Character, 0x200E},
+    {"ltrpar", Keyword::LeftToRight},
     {"mac", Keyword::Mac},
     {"nestcell", Keyword::Cell},
     {"nestrow", Keyword::Par},
     {"nonshppict", Keyword::Skip},
     {"nosupersub", Keyword::NoSuperSub},
     {"objdata", Keyword::Skip},
+    {"object", Keyword::Embedded},
     {"operator", Keyword::Skip},
     {"page", Keyword::Par},
     {"par", Keyword::Par},
     {"pard", Keyword::Pard},
     {"pc", Keyword::Pc},
     {"pca", Keyword::Pca},
-    {"pict", Keyword::Skip},
+    {"pict", Keyword::Embedded},
     {"plain", Keyword::Plain},
     {"pn", Keyword::Skip},
     {"pnseclvl", Keyword::Skip},
@@ -175,13 +204,20 @@ constexpr auto kKeywords = std::to_array<KeywordEntry>({
     {"red", Keyword::Red},
     {"revtbl", Keyword::Skip},
     {"revtim", Keyword::Skip},
+    {"ri", Keyword::RightIndent},
     {"row", Keyword::Par},
     {"rquote", Keyword::Character, 0x2019},
     {"rsidtbl", Keyword::Skip},
     {"rtlmark", Keyword::Character, 0x200F},
+    {"rtlpar", Keyword::RightToLeft},
     {"rxe", Keyword::Skip},
+    {"sa", Keyword::SpaceAfter},
+    {"sb", Keyword::SpaceBefore},
     {"sect", Keyword::Par},
-    {"shp", Keyword::Skip},
+    {"shp", Keyword::Embedded},
+    {"shppict", Keyword::ShapePicture},
+    {"sl", Keyword::LineSpacing},
+    {"slmult", Keyword::LineMultiple},
     {"strike", Keyword::Strike},
     {"striked", Keyword::Strike},
     {"stylesheet", Keyword::Skip},
@@ -246,6 +282,11 @@ constexpr std::array<quint8, 256> kByteClasses = [] {
     classes['\t'] = TabByte;
     return classes;
 }();
+
+int twips(int parameter)
+{
+    return std::clamp(parameter, -kMaxTwips, kMaxTwips);
+}
 
 bool isLetter(char c)
 {
@@ -392,25 +433,159 @@ struct CharState {
     bool underline = false;
     bool strike = false;
     bool hidden = false;
+    int link = 0; // 1 + its index among the links read, 0: no link
 
     bool operator==(const CharState&) const = default;
 };
 
-enum class Destination : quint8 { Text, FontTable, ColorTable, Skipped };
+// Paragraph formatting in RTF terms, lengths in twips; \pard resets it.
+struct ParagraphState {
+    Qt::Alignment alignment = {};
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    int lineSpacing = 0; // 0 single; > 0 at least, < 0 exactly; with lineMultiple 240 a line
+    bool lineMultiple = false;
+    Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;
+
+    bool operator==(const ParagraphState&) const = default;
+};
+
+enum class Destination : quint8 { Text, FontTable, ColorTable, FieldInstruction, Skipped };
 
 // What a group sets and its closing brace takes back.
 struct GroupState {
     CharState chars;
-    Qt::Alignment alignment = {};
+    ParagraphState paragraph;
     int fallbackLength = 1;
     Destination destination = Destination::Text;
+};
+
+// What a picture, object or shape group says of itself: its kind, its size and, for a
+// picture, its data. Depth 1 is the group itself.
+struct EmbeddedGroup {
+    enum class Kind : quint8 { Other, Png, Jpeg, Metafile };
+
+    Kind kind = Kind::Other;
+    int width = 0; // \picw, \pich: pixels, or hundredths of a millimetre for metafiles
+    int height = 0;
+    int goalWidth = 0; // twips
+    int goalHeight = 0;
+    int scaleX = 100; // percent
+    int scaleY = 100;
+    int shapeLeft = 0; // twips
+    int shapeTop = 0;
+    int shapeRight = 0;
+    int shapeBottom = 0;
+    QByteArray data;
+    int highNibble = -1;
+    bool damaged = false;
+
+    void word(std::string_view name, int parameter, qint64 depth);
+    void text(char c, qint64 depth);
+    void binary(const char* begin, qsizetype length, qint64 depth);
+    void symbol(char c, qint64 depth);
+
+    bool shownKind() const { return kind == Kind::Png || kind == Kind::Jpeg; }
+    bool dataWhole() const { return !damaged && highNibble < 0; }
+    QSizeF size() const;
+};
+
+void EmbeddedGroup::word(std::string_view name, int parameter, qint64 depth)
+{
+    // A shape's place is given inside its instructions.
+    int* const shapeSide = name == "shpleft"     ? &shapeLeft
+                           : name == "shptop"    ? &shapeTop
+                           : name == "shpright"  ? &shapeRight
+                           : name == "shpbottom" ? &shapeBottom
+                                                 : nullptr;
+    if (shapeSide) {
+        *shapeSide = parameter;
+        return;
+    }
+    if (depth != 1)
+        return;
+    if (name == "pngblip")
+        kind = Kind::Png;
+    else if (name == "jpegblip")
+        kind = Kind::Jpeg;
+    else if (name == "wmetafile" || name == "emfblip" || name == "pmmetafile")
+        kind = Kind::Metafile;
+    else if (name == "picw")
+        width = parameter;
+    else if (name == "pich")
+        height = parameter;
+    else if (name == "picwgoal" || name == "objw")
+        goalWidth = parameter;
+    else if (name == "pichgoal" || name == "objh")
+        goalHeight = parameter;
+    else if (name == "picscalex" || name == "objscalex")
+        scaleX = parameter;
+    else if (name == "picscaley" || name == "objscaley")
+        scaleY = parameter;
+}
+
+void EmbeddedGroup::text(char c, qint64 depth)
+{
+    if (depth != 1 || c == ' ' || c == '\r' || c == '\n' || c == '\t')
+        return;
+    const int value = hexValue(c);
+    if (value < 0) {
+        damaged = true;
+    } else if (highNibble < 0) {
+        highNibble = value;
+    } else {
+        data.append(char(highNibble * 16 + value));
+        highNibble = -1;
+    }
+}
+
+void EmbeddedGroup::binary(const char* begin, qsizetype length, qint64 depth)
+{
+    if (depth != 1)
+        return;
+    damaged = damaged || highNibble >= 0;
+    data.append(begin, length);
+}
+
+void EmbeddedGroup::symbol(char c, qint64 depth)
+{
+    if (depth == 1 && c != '\r' && c != '\n')
+        damaged = true;
+}
+
+// In pixels; empty when the group does not say.
+QSizeF EmbeddedGroup::size() const
+{
+    QSizeF size;
+    if (goalWidth > 0 && goalHeight > 0)
+        size = QSizeF(goalWidth, goalHeight) / kTwipsPerPixel;
+    else if (shapeRight > shapeLeft && shapeBottom > shapeTop)
+        size =
+            QSizeF(qreal(shapeRight) - shapeLeft, qreal(shapeBottom) - shapeTop) / kTwipsPerPixel;
+    else if (width > 0 && height > 0)
+        size = kind == Kind::Metafile ? QSizeF(width, height) * 96 / 2540 : QSizeF(width, height);
+    if (scaleX > 0 && scaleY > 0)
+        size = QSizeF(size.width() * scaleX / 100, size.height() * scaleY / 100);
+    return size;
+}
+
+// A walk over a group that looks at nothing in it.
+struct SkippedGroup {
+    void word(std::string_view, int, qint64) {}
+    void text(char, qint64) {}
+    void binary(const char*, qsizetype, qint64) {}
+    void symbol(char, qint64) {}
 };
 
 // One reading of one RTF text into one document.
 class Parser final {
 public:
     Parser(QByteArrayView rtf, QTextDocument& document)
-        : m_pos(rtf.data()), m_end(rtf.data() + rtf.size()), m_cursor(&document)
+        : m_pos(rtf.data()), m_end(rtf.data() + rtf.size()), m_cursor(&document),
+          m_documentFamily(document.defaultFont().family())
     {}
 
     void run();
@@ -423,8 +598,13 @@ private:
     void openGroup();
     bool closeGroup();
     void skipGroup();
+    template <typename Visitor>
+    bool walkGroup(Visitor& visitor);
+    void embeddedGroup();
+    void insertObject(QTextImageFormat format);
     void skipBinary(int length);
     bool readParameter(int& parameter);
+    bool readsDestinationAhead() const;
 
     void textByte(char byte);
     void appendBytes(const char* begin, qsizetype length);
@@ -436,7 +616,7 @@ private:
     void flushRun();
     void openPendingBlock();
     void endParagraph(const GroupState& state);
-    static QTextBlockFormat blockFormat(Qt::Alignment alignment);
+    static QTextBlockFormat blockFormat(const ParagraphState& paragraph);
     static CharState markChars(const GroupState& state);
     void paragraphBreak();
 
@@ -444,6 +624,9 @@ private:
     void commitColor();
     void fontNameCharacter(char32_t character);
     QString decodeFontBytes();
+    QString familyOf(int font) const;
+    void instructionCharacter(char32_t character);
+    int linkNumber(const QString& target);
 
     const CodePage& codePage(int number);
     int codePageOfFont(int font) const;
@@ -451,7 +634,9 @@ private:
 
     const char* m_pos;
     const char* m_end;
+    const char* m_wordStart = nullptr; // the backslash of the control word being read
     QTextCursor m_cursor;
+    const QString m_documentFamily;
 
     GroupState m_state;
     std::vector<GroupState> m_stack;
@@ -459,7 +644,7 @@ private:
     int m_fallbackToSkip = 0;
 
     int m_documentCodePage = kDefaultCodePage;
-    int m_defaultFont = 0;
+    int m_defaultFont = -1; // -1: none named, text without a font takes the document's
     QHash<int, Font> m_fonts;
     QList<QColor> m_colors;
     std::map<int, CodePage> m_codePages;
@@ -488,7 +673,9 @@ private:
     GroupState m_finalState;
     bool m_documentClosed = false;
 
-    Qt::Alignment m_blockAlignment = {}; // the alignment the last paragraph in the document has
+    ParagraphState m_blockParagraph; // the format the last paragraph in the document has
+    QString m_fieldInstruction;
+    QStringList m_links;
     bool m_pendingBreak = false;
     bool m_blockHasText = false;
 };
@@ -572,6 +759,10 @@ void Parser::text(const char* begin, qsizetype length)
                 commitColor();
         }
         break;
+    case Destination::FieldInstruction:
+        for (const char* p = begin; p < begin + length; ++p)
+            textByte(*p);
+        break;
     case Destination::Skipped:
         break;
     }
@@ -584,6 +775,10 @@ void Parser::textByte(char byte)
         return;
     if (m_state.destination == Destination::Text) {
         appendBytes(&byte, 1);
+    } else if (m_state.destination == Destination::FieldInstruction) {
+        instructionCharacter(uchar(byte) < 0x80
+                                 ? char32_t(byte)
+                                 : codePage(m_documentCodePage).upperHalf[uchar(byte) - 0x80]);
     } else if (m_state.destination == Destination::FontTable && m_fontEntry >= 0 &&
                m_fontNameBytes.size() + m_fontName.size() < kMaxFontNameLength) {
         m_fontNameBytes.append(byte);
@@ -595,7 +790,8 @@ void Parser::controlSymbol()
     const char symbol = *m_pos++;
     if (symbol == '*') {
         m_fallbackToSkip = 0;
-        skipGroup();
+        if (!readsDestinationAhead())
+            skipGroup();
         return;
     }
     int byte = -1;
@@ -635,6 +831,20 @@ void Parser::controlSymbol()
     }
 }
 
+// \* marks a destination to skip unless it is known: true when the one ahead is read.
+bool Parser::readsDestinationAhead() const
+{
+    const char* p = m_pos;
+    if (p == m_end || *p++ != '\\')
+        return false;
+    const char* begin = p;
+    while (p < m_end && isLetter(*p) && p - begin <= kMaxWordLength)
+        ++p;
+    const KeywordEntry* entry = findKeyword(std::string_view(begin, size_t(p - begin)));
+    return entry &&
+           (entry->keyword == Keyword::FieldInstruction || entry->keyword == Keyword::ShapePicture);
+}
+
 bool Parser::readParameter(int& parameter)
 {
     const char* p = m_pos;
@@ -657,6 +867,7 @@ bool Parser::readParameter(int& parameter)
 void Parser::controlWord()
 {
     const char* begin = m_pos;
+    m_wordStart = begin - 1;
     while (m_pos < m_end && isLetter(*m_pos))
         ++m_pos;
     const std::string_view word(begin, size_t(m_pos - begin));
@@ -713,7 +924,7 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
         m_documentCodePage = 850;
         break;
     case Keyword::DefaultFont:
-        m_defaultFont = parameter;
+        m_defaultFont = std::max(parameter, 0);
         if (!chars.explicitFont)
             chars.font = parameter;
         break;
@@ -789,24 +1000,78 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
     case Keyword::Hidden:
         chars.hidden = on;
         break;
-    case Keyword::Plain:
+    case Keyword::Plain: {
+        // A link belongs to the field around the text, not to its format.
+        const int link = chars.link;
         chars = CharState{};
         chars.font = m_defaultFont;
+        chars.link = link;
         break;
+    }
     case Keyword::Pard:
-        m_state.alignment = {};
+        m_state.paragraph = ParagraphState{};
         break;
+    // Left and right name the side the lines keep to, whatever the paragraph's direction.
     case Keyword::AlignLeft:
-        m_state.alignment = Qt::AlignLeft;
+        m_state.paragraph.alignment = Qt::AlignLeft | Qt::AlignAbsolute;
         break;
     case Keyword::AlignCenter:
-        m_state.alignment = Qt::AlignHCenter;
+        m_state.paragraph.alignment = Qt::AlignHCenter;
         break;
     case Keyword::AlignRight:
-        m_state.alignment = Qt::AlignRight;
+        m_state.paragraph.alignment = Qt::AlignRight | Qt::AlignAbsolute;
         break;
     case Keyword::AlignJustify:
-        m_state.alignment = Qt::AlignJustify;
+        m_state.paragraph.alignment = Qt::AlignJustify;
+        break;
+    case Keyword::LeftIndent:
+        m_state.paragraph.leftIndent = twips(parameter);
+        break;
+    case Keyword::RightIndent:
+        m_state.paragraph.rightIndent = twips(parameter);
+        break;
+    case Keyword::FirstIndent:
+        m_state.paragraph.firstIndent = twips(parameter);
+        break;
+    case Keyword::SpaceBefore:
+        m_state.paragraph.spaceBefore = twips(parameter);
+        break;
+    case Keyword::SpaceAfter:
+        m_state.paragraph.spaceAfter = twips(parameter);
+        break;
+    case Keyword::LineSpacing:
+        m_state.paragraph.lineSpacing = twips(parameter);
+        break;
+    case Keyword::LineMultiple:
+        m_state.paragraph.lineMultiple = on;
+        break;
+    case Keyword::RightToLeft:
+        m_state.paragraph.direction = Qt::RightToLeft;
+        break;
+    case Keyword::LeftToRight:
+        m_state.paragraph.direction = Qt::LeftToRight;
+        break;
+    case Keyword::Field:
+        m_fieldInstruction.clear();
+        break;
+    case Keyword::FieldInstruction:
+        if (m_state.destination != Destination::Text) {
+            skipGroup();
+            break;
+        }
+        m_state.destination = Destination::FieldInstruction;
+        m_fieldInstruction.clear();
+        break;
+    case Keyword::FieldResult:
+        if (m_state.destination == Destination::Text) {
+            chars.link = linkNumber(HyperlinkField::target(m_fieldInstruction));
+            m_fieldInstruction.clear();
+        }
+        break;
+    case Keyword::Embedded:
+        embeddedGroup();
+        break;
+    case Keyword::ShapePicture:
         break;
     case Keyword::Par:
         paragraphBreak();
@@ -879,20 +1144,29 @@ void Parser::skipGroup()
 {
     const Destination destination = m_state.destination;
     m_state.destination = Destination::Skipped;
+    SkippedGroup nothing;
+    if (walkGroup(nothing) && !closeGroup())
+        m_state.destination = destination;
+}
+
+// Walks to the end of the current group, nested groups and \bin data included, showing the
+// visitor what it passes and at what depth. False when the input ends first.
+template <typename Visitor>
+bool Parser::walkGroup(Visitor& visitor)
+{
     qint64 depth = 1;
     while (m_pos < m_end) {
         const char c = *m_pos++;
         if (c == '{') {
             ++depth;
         } else if (c == '}') {
-            if (--depth == 0) {
-                if (!closeGroup())
-                    m_state.destination = destination;
-                return;
-            }
-        } else if (c == '\\' && m_pos < m_end) {
+            if (--depth == 0)
+                return true;
+        } else if (c == '\\') {
+            if (m_pos == m_end)
+                break;
             if (!isLetter(*m_pos)) {
-                ++m_pos;
+                visitor.symbol(*m_pos++, depth);
                 continue;
             }
             const char* begin = m_pos;
@@ -903,10 +1177,56 @@ void Parser::skipGroup()
             const bool hasParameter = readParameter(parameter);
             if (m_pos < m_end && *m_pos == ' ')
                 ++m_pos;
-            if (word == "bin" && hasParameter)
+            if (word == "bin" && hasParameter) {
+                const char* data = m_pos;
                 skipBinary(parameter);
+                visitor.binary(data, m_pos - data, depth);
+            } else {
+                visitor.word(word, parameter, depth);
+            }
+        } else {
+            visitor.text(c, depth);
         }
     }
+    return false;
+}
+
+// A picture, object or shape: shown when it is a PNG or JPEG picture that decodes, otherwise
+// kept as the group's text behind a placeholder, so that a save writes back what was read.
+void Parser::embeddedGroup()
+{
+    // Outside the text, or not in a group of its own, there is nothing to keep it by.
+    if (m_state.destination != Destination::Text || m_overflowDepth > 0 || m_stack.size() < 2) {
+        skipGroup();
+        return;
+    }
+    // Kept from its own word on: what came before it in the group was read already.
+    const char* start = m_wordStart;
+    EmbeddedGroup group;
+    // A group cut short cannot be written back: the rest of the page would fall into it.
+    if (!walkGroup(group))
+        return;
+    closeGroup();
+    QTextDocument& document = *m_cursor.document();
+    std::optional<QTextImageFormat> format;
+    if (group.shownKind() && group.dataWhole())
+        format = PagePicture::shown(document, group.data, group.size());
+    if (!format)
+        format = PagePicture::kept(document, '{' + QByteArray(start, m_pos - start), group.size());
+    insertObject(*format);
+}
+
+// Pictures keep the format of the text they stand in, even hidden text: nothing is lost.
+void Parser::insertObject(QTextImageFormat format)
+{
+    CharState chars = m_state.chars;
+    chars.hidden = false;
+    startRun(chars);
+    openPendingBlock();
+    m_blockHasText = true;
+    flushRun();
+    format.merge(charFormat(chars));
+    m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
 }
 
 const CodePage& Parser::codePage(int number)
@@ -969,6 +1289,8 @@ void Parser::appendBytes(const char* begin, qsizetype length)
 
 void Parser::appendCharacter(char32_t character)
 {
+    if (m_state.destination == Destination::FieldInstruction)
+        instructionCharacter(character);
     if (m_state.destination != Destination::Text)
         return;
     // Block and object separators would make structure the reader did not read.
@@ -1042,28 +1364,52 @@ void Parser::openPendingBlock()
     m_blockHasText = false;
 }
 
-QTextBlockFormat Parser::blockFormat(Qt::Alignment alignment)
+// Only what the paragraph sets becomes a property, so that a page written back holds no more.
+QTextBlockFormat Parser::blockFormat(const ParagraphState& paragraph)
 {
     QTextBlockFormat format;
-    if (alignment)
-        format.setAlignment(alignment);
+    if (paragraph.alignment)
+        format.setAlignment(paragraph.alignment);
+    if (paragraph.direction != Qt::LayoutDirectionAuto)
+        format.setLayoutDirection(paragraph.direction);
+    const std::pair<int, int> margins[] = {{QTextFormat::BlockLeftMargin, paragraph.leftIndent},
+                                           {QTextFormat::BlockRightMargin, paragraph.rightIndent},
+                                           {QTextFormat::TextIndent, paragraph.firstIndent},
+                                           {QTextFormat::BlockTopMargin, paragraph.spaceBefore},
+                                           {QTextFormat::BlockBottomMargin, paragraph.spaceAfter}};
+    for (const auto& [property, value] : margins) {
+        if (value != 0)
+            format.setProperty(property, value / kTwipsPerPixel);
+    }
+    const int spacing = paragraph.lineSpacing;
+    if (paragraph.lineMultiple && spacing > 0)
+        format.setLineHeight(spacing * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
+    else if (spacing > 0)
+        format.setLineHeight(spacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
+    else if (spacing < 0)
+        format.setLineHeight(-spacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
     return format;
 }
 
-// New paragraphs take the alignment of the one before, so only a change costs an insertion.
+// New paragraphs take the format of the one before, so only a change costs an insertion.
 void Parser::endParagraph(const GroupState& state)
 {
-    if (state.alignment == m_blockAlignment)
+    if (state.paragraph == m_blockParagraph)
         return;
     flushRun();
-    m_cursor.setBlockFormat(blockFormat(state.alignment));
-    m_blockAlignment = state.alignment;
+    m_cursor.setBlockFormat(blockFormat(state.paragraph));
+    m_blockParagraph = state.paragraph;
 }
 
-// An empty paragraph keeps the format of its mark, so that its height survives.
+// An empty paragraph keeps the format of its mark, so that its height survives; a mark is
+// never part of a link.
 CharState Parser::markChars(const GroupState& state)
 {
-    return state.chars.hidden ? CharState{} : state.chars;
+    if (state.chars.hidden)
+        return CharState{};
+    CharState chars = state.chars;
+    chars.link = 0;
+    return chars;
 }
 
 void Parser::paragraphBreak()
@@ -1092,11 +1438,13 @@ QTextCharFormat Parser::charFormat(const CharState& chars)
     if (m_formats.size() >= kMaxFormats)
         m_formats.clear();
     QTextCharFormat format;
-    if (chars.explicitFont) {
-        const auto font = m_fonts.constFind(chars.font);
-        if (font != m_fonts.cend() && !font->family.isEmpty())
-            format.setFontFamilies({font->family});
-    }
+    QString family = chars.explicitFont ? familyOf(chars.font) : QString();
+    // Text in the default font follows the document's font where the two are the same, so that
+    // a page keeps following it.
+    if (family.isEmpty() && (family = familyOf(m_defaultFont)) == m_documentFamily)
+        family.clear();
+    if (!family.isEmpty())
+        format.setFontFamilies({family});
     if (chars.halfPoints > 0)
         format.setFontPointSize(chars.halfPoints / 2.0);
     if (chars.foreground > 0 && chars.foreground < m_colors.size() &&
@@ -1116,8 +1464,35 @@ QTextCharFormat Parser::charFormat(const CharState& chars)
     if (chars.vertical != 0)
         format.setVerticalAlignment(chars.vertical == 1 ? QTextCharFormat::AlignSuperScript
                                                         : QTextCharFormat::AlignSubScript);
+    if (chars.link > 0) {
+        format.setAnchor(true);
+        format.setAnchorHref(m_links.at(chars.link - 1));
+    }
     m_formats.emplace_back(chars, format);
     return format;
+}
+
+void Parser::instructionCharacter(char32_t character)
+{
+    if (character < 0x20 || character > 0xFFFF || QChar::isSurrogate(character) ||
+        m_fieldInstruction.size() >= kMaxInstructionLength)
+        return;
+    m_fieldInstruction.append(QChar(char16_t(character)));
+}
+
+int Parser::linkNumber(const QString& target)
+{
+    if (target.isEmpty())
+        return 0;
+    if (m_links.isEmpty() || m_links.constLast() != target)
+        m_links.append(target);
+    return int(m_links.size());
+}
+
+QString Parser::familyOf(int font) const
+{
+    const auto found = m_fonts.constFind(font);
+    return found != m_fonts.cend() ? found->family : QString();
 }
 
 QString Parser::decodeFontBytes()
@@ -1172,13 +1547,24 @@ void Parser::commitColor()
 
 } // namespace
 
+namespace {
+
+// Some programs put a UTF-8 byte-order mark before the RTF, which is no part of it.
+QByteArrayView withoutByteOrderMark(QByteArrayView text)
+{
+    return text.startsWith("\xEF\xBB\xBF") ? text.sliced(3) : text;
+}
+
+} // namespace
+
 bool RtfReader::isRtf(QByteArrayView text)
 {
-    return text.trimmed().startsWith("{\\rtf");
+    return withoutByteOrderMark(text).trimmed().startsWith("{\\rtf");
 }
 
 void RtfReader::read(QByteArrayView rtf, QTextDocument& document)
 {
+    rtf = withoutByteOrderMark(rtf);
     const bool undoRedo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();

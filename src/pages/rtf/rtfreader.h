@@ -7,13 +7,14 @@ class QTextDocument;
 namespace Quillet {
 
 // Reads RTF, as word processors and rich-edit controls write it, into a page: its text with the
-// fonts, sizes, colours, emphasis and alignment a page shows. What it does not know it skips;
-// malformed input gives what text it can and never a crash.
+// fonts, sizes, colours, emphasis, paragraph formats, links and pictures a page shows. Pictures
+// and objects it cannot show it keeps whole (PagePicture); other things it does not know it
+// skips. Malformed input gives what it can and never a crash.
 class RtfReader final {
 public:
     RtfReader() = delete;
 
-    // True when the text, after leading whitespace, opens an RTF group.
+    // True when the text, after a UTF-8 byte-order mark and whitespace, opens an RTF group.
     static bool isRtf(QByteArrayView text);
     // Replaces the content of document with what rtf holds.
     static void read(QByteArrayView rtf, QTextDocument& document);

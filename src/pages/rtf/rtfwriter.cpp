@@ -1,19 +1,31 @@
 #include "pages/rtf/rtfwriter.h"
 
+#include "pages/rtf/hyperlinkfield.h"
+#include "pages/rtf/pagepicture.h"
+
+#include <QBuffer>
 #include <QColor>
+#include <QImageReader>
 #include <QList>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextImageFormat>
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
+#include <utility>
 
 namespace Quillet {
 namespace {
 
 constexpr int kMaxHalfPoints = 32767;
+constexpr int kMaxTwips = 31680;
+constexpr double kTwipsPerPixel = PagePicture::kTwipsPerPixel;
+constexpr int kMaxPictureTwips = 150000; // beyond the widest picture PagePicture shows
+constexpr qsizetype kPictureBytesPerLine = 64;
 
 // Character formatting in RTF terms: two runs that look alike here are written as one.
 struct RunFormat {
@@ -47,12 +59,16 @@ public:
 
 private:
     RunFormat runFormat(const QTextCharFormat& format);
+    qreal pointSize(const QTextCharFormat& format) const;
     int fontIndex(const QString& family);
     int colorIndex(const QBrush& brush);
 
     void writeBlock(const QTextBlock& block);
+    void writeParagraphFormat(const QTextBlock& block);
     void setFormat(const RunFormat& format);
+    void setLink(const QString& target);
     void writeText(QStringView text);
+    void writePicture(const QTextImageFormat& format);
     void writeFontName(QStringView name);
 
     void word(std::string_view name);
@@ -65,6 +81,8 @@ private:
     QByteArray m_body;
     bool m_needsDelimiter = false;
     RunFormat m_format;
+    QString m_link;
+    RunFormat m_formatOutsideLink;
     QStringList m_fonts;
     QList<QRgb> m_colors;
 };
@@ -101,14 +119,31 @@ QByteArray Writer::write()
     return m_body;
 }
 
+// The size a run is shown in, in points; 0 for the document's. Sizes in pixels and the size
+// steps of HTML headings become points, as RTF knows only those.
+qreal Writer::pointSize(const QTextCharFormat& format) const
+{
+    if (format.hasProperty(QTextFormat::FontPointSize))
+        return format.fontPointSize();
+    if (format.hasProperty(QTextFormat::FontPixelSize))
+        return format.intProperty(QTextFormat::FontPixelSize) * 72.0 / 96;
+    if (format.hasProperty(QTextFormat::FontSizeAdjustment)) {
+        // The factors QTextDocument scales the document's size by.
+        static constexpr qreal kFactors[] = {0.7, 0.8, 1.0, 1.2, 1.5, 2.0, 2.4};
+        const int step = std::clamp(format.intProperty(QTextFormat::FontSizeAdjustment) + 2, 0, 6);
+        return step == 2 ? 0 : m_document.defaultFont().pointSizeF() * kFactors[step];
+    }
+    return 0;
+}
+
 RunFormat Writer::runFormat(const QTextCharFormat& format)
 {
     RunFormat run;
     const QString family = familyOf(format);
     if (!family.isEmpty())
         run.font = fontIndex(family);
-    if (format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0)
-        run.halfPoints = std::clamp(qRound(format.fontPointSize() * 2), 1, kMaxHalfPoints);
+    if (const qreal points = pointSize(format); points > 0)
+        run.halfPoints = std::clamp(qRound(points * 2), 1, kMaxHalfPoints);
     if (format.hasProperty(QTextFormat::ForegroundBrush))
         run.foreground = colorIndex(format.foreground());
     if (format.hasProperty(QTextFormat::BackgroundBrush))
@@ -147,12 +182,63 @@ int Writer::colorIndex(const QBrush& brush)
     return int(m_colors.size());
 }
 
+int twipsOf(qreal pixels)
+{
+    return std::clamp(int(std::lround(pixels * kTwipsPerPixel)), -kMaxTwips, kMaxTwips);
+}
+
 void Writer::writeBlock(const QTextBlock& block)
 {
     word("pard");
-    const QTextBlockFormat blockFormat = block.blockFormat();
-    if (blockFormat.hasProperty(QTextFormat::BlockAlignment)) {
-        const Qt::Alignment alignment = blockFormat.alignment();
+    writeParagraphFormat(block);
+    // An empty paragraph keeps its mark's format, which sets its height.
+    if (block.length() <= 1)
+        setFormat(runFormat(block.charFormat()));
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.isValid())
+            continue;
+        const QTextCharFormat format = fragment.charFormat();
+        setLink(format.isAnchor() ? format.anchorHref() : QString());
+        setFormat(runFormat(format));
+        if (format.isImageFormat()) {
+            for (int i = 0; i < fragment.length(); ++i)
+                writePicture(format.toImageFormat());
+        } else {
+            writeText(fragment.text());
+        }
+    }
+    setLink({});
+    word("par");
+    m_body += '\n';
+    m_needsDelimiter = false;
+}
+
+// The side a paragraph's lines keep to: Qt's left and right without AlignAbsolute turn round
+// in a right-to-left paragraph, RTF's never do.
+Qt::Alignment visualAlignment(Qt::Alignment alignment, Qt::LayoutDirection direction)
+{
+    if (direction != Qt::RightToLeft || (alignment & Qt::AlignAbsolute) ||
+        (alignment & (Qt::AlignHCenter | Qt::AlignJustify)))
+        return alignment;
+    if (alignment & Qt::AlignLeft)
+        return Qt::AlignRight;
+    if (alignment & Qt::AlignRight)
+        return Qt::AlignLeft;
+    return alignment;
+}
+
+void Writer::writeParagraphFormat(const QTextBlock& block)
+{
+    const QTextBlockFormat format = block.blockFormat();
+    // A paragraph whose direction follows its text is written with the direction it is shown in.
+    const Qt::LayoutDirection direction = block.textDirection();
+    if (direction == Qt::RightToLeft)
+        word("rtlpar");
+    else if (format.layoutDirection() == Qt::LeftToRight)
+        word("ltrpar");
+    if (format.hasProperty(QTextFormat::BlockAlignment)) {
+        const Qt::Alignment alignment = visualAlignment(format.alignment(), direction);
         if (alignment & Qt::AlignHCenter)
             word("qc");
         else if (alignment & Qt::AlignJustify)
@@ -162,19 +248,64 @@ void Writer::writeBlock(const QTextBlock& block)
         else if (alignment & Qt::AlignLeft)
             word("ql");
     }
-    // An empty paragraph keeps its mark's format, which sets its height.
-    if (block.length() <= 1)
-        setFormat(runFormat(block.charFormat()));
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        if (!fragment.isValid())
-            continue;
-        setFormat(runFormat(fragment.charFormat()));
-        writeText(fragment.text());
+    // Indent steps and the left margin together make the left indent shown.
+    const qreal left = format.leftMargin() + format.indent() * m_document.indentWidth();
+    if (const int twips = twipsOf(left); twips != 0)
+        word("li", twips);
+    const std::pair<int, std::string_view> margins[] = {{QTextFormat::BlockRightMargin, "ri"},
+                                                        {QTextFormat::TextIndent, "fi"},
+                                                        {QTextFormat::BlockTopMargin, "sb"},
+                                                        {QTextFormat::BlockBottomMargin, "sa"}};
+    for (const auto& [property, name] : margins) {
+        if (const int twips = twipsOf(format.doubleProperty(property)); twips != 0)
+            word(name, twips);
     }
-    word("par");
-    m_body += '\n';
+    // Heights RTF cannot state (a distance between lines) are left out: single spacing.
+    const qreal height = format.lineHeight();
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+        if (const int spacing = std::clamp(int(std::lround(height * 2.4)), 0, kMaxTwips)) {
+            word("sl", spacing);
+            word("slmult", 1);
+        }
+        break;
+    case QTextBlockFormat::MinimumHeight:
+        if (const int spacing = std::max(twipsOf(height), 0)) {
+            word("sl", spacing);
+            word("slmult", 0);
+        }
+        break;
+    case QTextBlockFormat::FixedHeight:
+        if (const int spacing = std::max(twipsOf(height), 0)) {
+            word("sl", -spacing);
+            word("slmult", 0);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// A link is a HYPERLINK field around its text; the field's group keeps the text's formats to
+// itself, so the format outside is the one before it.
+void Writer::setLink(const QString& target)
+{
+    if (target == m_link)
+        return;
+    if (!m_link.isEmpty()) {
+        m_body += "}}";
+        m_needsDelimiter = false;
+        m_format = m_formatOutsideLink;
+    }
+    m_link = target;
+    if (target.isEmpty())
+        return;
+    m_formatOutsideLink = m_format;
+    m_body += "{\\field{\\*\\fldinst ";
     m_needsDelimiter = false;
+    writeText(HyperlinkField::instruction(target));
+    m_body += "}{";
+    word("fldrslt");
 }
 
 // Character properties outlast paragraphs in RTF, so they are written only where they change;
@@ -236,7 +367,7 @@ void Writer::writeText(QStringView text)
         case 0x2011: // non-breaking hyphen
             symbol("_");
             break;
-        case QChar::ObjectReplacementCharacter: // images are not kept
+        case QChar::ObjectReplacementCharacter: // pictures are written from their format
         case QChar::ParagraphSeparator:
             break;
         default:
@@ -247,6 +378,46 @@ void Writer::writeText(QStringView text)
             break;
         }
     }
+}
+
+// What cannot be shown goes back as it came; a shown picture goes as its file. An image the
+// page holds no picture of (one linked from pasted HTML) is not written.
+void Writer::writePicture(const QTextImageFormat& format)
+{
+    if (const QByteArray kept = PagePicture::keptRtf(format); !kept.isEmpty()) {
+        m_body += kept;
+        m_needsDelimiter = false;
+        return;
+    }
+    const QByteArray file = PagePicture::file(format);
+    if (file.isEmpty())
+        return;
+    m_body += '{';
+    word("pict");
+    word(file.startsWith("\x89PNG") ? "pngblip" : "jpegblip");
+    QBuffer buffer;
+    buffer.setData(file);
+    if (const QSize pixels = QImageReader(&buffer).size(); pixels.isValid()) {
+        word("picw", pixels.width());
+        word("pich", pixels.height());
+    }
+    const auto goal = [](qreal pixels) {
+        return std::clamp(int(std::lround(pixels * kTwipsPerPixel)), 0, kMaxPictureTwips);
+    };
+    if (goal(format.width()) > 0 && goal(format.height()) > 0) {
+        word("picwgoal", goal(format.width()));
+        word("pichgoal", goal(format.height()));
+    }
+    static constexpr char kDigits[] = "0123456789abcdef";
+    m_body.reserve(m_body.size() + file.size() * 2 + file.size() / kPictureBytesPerLine + 3);
+    for (qsizetype i = 0; i < file.size(); ++i) {
+        if (i % kPictureBytesPerLine == 0)
+            m_body += '\n';
+        m_body += kDigits[uchar(file[i]) >> 4];
+        m_body += kDigits[uchar(file[i]) & 0xF];
+    }
+    m_body += "\n}";
+    m_needsDelimiter = false;
 }
 
 // Names take no special characters: whatever is not plain ASCII goes as \u.

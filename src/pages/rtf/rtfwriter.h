@@ -6,9 +6,10 @@ class QTextDocument;
 
 namespace Quillet {
 
-// Writes a page as 7-bit RTF that other word processors open, keeping the fonts, sizes,
-// colours, emphasis and alignment that RtfReader reads back. The same page always gives the
-// same bytes.
+// Writes a page as RTF that other word processors open, keeping everything RtfReader reads:
+// fonts, sizes, colours, emphasis, paragraph formats, links and pictures. It is 7-bit but for
+// kept pictures and objects, which go back byte for byte as they came. The same page always
+// gives the same bytes.
 class RtfWriter final {
 public:
     RtfWriter() = delete;

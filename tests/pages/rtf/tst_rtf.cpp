@@ -1,8 +1,12 @@
+#include "documentdescription.h"
 #include "pages/rtf/rtfreader.h"
 #include "pages/rtf/rtfwriter.h"
 #include "testmain.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,6 +15,7 @@
 #include <functional>
 
 using namespace Quillet;
+using namespace DocumentDescription;
 
 using Build = std::function<void(QTextCursor&)>;
 Q_DECLARE_METATYPE(Build)
@@ -78,74 +83,6 @@ QTextBlockFormat aligned(Qt::Alignment alignment)
     return format;
 }
 
-// Only properties set on the format are named, so a reader that sets more than it read shows.
-QString describe(const QTextCharFormat& format)
-{
-    QStringList parts;
-    const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
-    if (!families.isEmpty())
-        parts << families.join(u',');
-    if (format.hasProperty(QTextFormat::FontPointSize))
-        parts << QString::number(format.fontPointSize()) + u"pt"_qs;
-    if (format.hasProperty(QTextFormat::ForegroundBrush))
-        parts << format.foreground().color().name();
-    if (format.hasProperty(QTextFormat::BackgroundBrush))
-        parts << u"bg"_qs + format.background().color().name();
-    if (format.hasProperty(QTextFormat::FontWeight))
-        parts << (format.fontWeight() == QFont::Bold
-                      ? u"b"_qs
-                      : u"w"_qs + QString::number(format.fontWeight()));
-    if (format.hasProperty(QTextFormat::FontItalic))
-        parts << (format.fontItalic() ? u"i"_qs : u"!i"_qs);
-    if (format.hasProperty(QTextFormat::TextUnderlineStyle))
-        parts << (format.fontUnderline() ? u"u"_qs : u"!u"_qs);
-    if (format.hasProperty(QTextFormat::FontStrikeOut))
-        parts << (format.fontStrikeOut() ? u"s"_qs : u"!s"_qs);
-    if (format.hasProperty(QTextFormat::TextVerticalAlignment)) {
-        const auto alignment = format.verticalAlignment();
-        parts << (alignment == QTextCharFormat::AlignSuperScript ? u"sup"_qs
-                  : alignment == QTextCharFormat::AlignSubScript ? u"sub"_qs
-                                                                 : u"valign"_qs);
-    }
-    return u'{' + parts.join(u' ') + u'}';
-}
-
-QString visible(QString text)
-{
-    return text.replace(u'\t', u"\\t"_qs).replace(QChar::LineSeparator, u"\\n"_qs);
-}
-
-// One line a paragraph: its alignment, then each run's format and text; an empty paragraph
-// shows the format of its mark.
-QString describe(const QTextDocument& document)
-{
-    QStringList lines;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        QString line;
-        const QTextBlockFormat blockFormat = block.blockFormat();
-        if (blockFormat.hasProperty(QTextFormat::BlockAlignment)) {
-            const Qt::Alignment alignment = blockFormat.alignment();
-            line += alignment == Qt::AlignLeft      ? u"=left "
-                    : alignment == Qt::AlignHCenter ? u"=center "
-                    : alignment == Qt::AlignRight   ? u"=right "
-                    : alignment == Qt::AlignJustify ? u"=justify "
-                                                    : u"=other ";
-        }
-        if (block.length() <= 1)
-            line += describe(block.charFormat());
-        QString previous;
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QString format = describe(it.fragment().charFormat());
-            if (format != previous)
-                line += format;
-            previous = format;
-            line += visible(it.fragment().text());
-        }
-        lines << line;
-    }
-    return lines.join(u'\n');
-}
-
 // The text as a person reads it: paragraphs on lines, special characters as they are.
 QString text(const QTextDocument& document)
 {
@@ -180,6 +117,39 @@ QByteArray sample(const QString& name)
 QByteArray repeated(const QByteArray& part, int times)
 {
     return part.repeated(times);
+}
+
+// What the writer gives after its tables: the paragraphs, without the closing brace.
+QByteArray body(const QByteArray& written)
+{
+    const qsizetype tables = written.indexOf("{\\*\\defchp");
+    const qsizetype start = written.indexOf('\n', tables) + 1;
+    return written.mid(start, written.size() - start - 1);
+}
+
+// A 2 x 2 PNG made by hand: red, green / blue, white.
+const QByteArray kPngHex = "89504e470d0a1a0a0000000d4948445200000002000000020802000000fdd49a73"
+                           "000000124944415478da63f8cfc0c000c20cff8100001fee05fbf1abba77000000"
+                           "0049454e44ae426082";
+
+// Picture data as the writer lays it out: 64 bytes a line.
+QByteArray hexLines(const QByteArray& hex)
+{
+    QByteArray lines;
+    for (qsizetype i = 0; i < hex.size(); i += 128)
+        lines += '\n' + hex.mid(i, 128);
+    return lines + '\n';
+}
+
+QByteArray blackJpeg()
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return file;
 }
 
 } // namespace
@@ -274,6 +244,226 @@ private slots:
         QCOMPARE(RtfWriter::write(copy), rtf);
     }
 
+    // Each thing a page keeps, in a small hand-written RTF: what the document then holds and
+    // the paragraphs the writer gives back for it.
+    void feature_survivesARoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("UTF-8 byte-order mark")
+            << QByteArray("\xEF\xBB\xBF{\\rtf1 a}") << u"{}a"_qs << QByteArray("\\pard a\\par\n");
+        QTest::newRow("indents") << QByteArray("{\\rtf1\\li720\\ri360\\fi-360 a\\par}")
+                                 << u"li48 ri24 fi-24 {}a"_qs
+                                 << QByteArray("\\pard\\li720\\ri360\\fi-360 a\\par\n");
+        QTest::newRow("paragraph spacing")
+            << QByteArray("{\\rtf1\\sb120\\sa200 a\\par}") << u"sb8 sa13.33 {}a"_qs
+            << QByteArray("\\pard\\sb120\\sa200 a\\par\n");
+        QTest::newRow("line spacing as a multiple")
+            << QByteArray("{\\rtf1\\sl276\\slmult1 a}") << u"lh115% {}a"_qs
+            << QByteArray("\\pard\\sl276\\slmult1 a\\par\n");
+        QTest::newRow("line spacing at least")
+            << QByteArray("{\\rtf1\\sl360\\slmult0 a}") << u"lh>=24 {}a"_qs
+            << QByteArray("\\pard\\sl360\\slmult0 a\\par\n");
+        QTest::newRow("line spacing exactly") << QByteArray("{\\rtf1\\sl-360 a}") << u"lh=24 {}a"_qs
+                                              << QByteArray("\\pard\\sl-360\\slmult0 a\\par\n");
+        QTest::newRow("\\sl0 is single spacing")
+            << QByteArray("{\\rtf1\\sl0\\slmult1 a}") << u"{}a"_qs << QByteArray("\\pard a\\par\n");
+        QTest::newRow("right-to-left paragraphs keep their side")
+            << QByteArray("{\\rtf1\\rtlpar\\qr a\\par\\pard\\rtlpar b\\par\\pard\\rtlpar\\ql c\\par"
+                          "\\pard\\ltrpar\\qr d}")
+            << u"rtl =right {}a\nrtl {}b\nrtl =left {}c\nltr =right {}d"_qs
+            << QByteArray("\\pard\\rtlpar\\qr a\\par\n\\pard\\rtlpar b\\par\n"
+                          "\\pard\\rtlpar\\ql c\\par\n\\pard\\ltrpar\\qr d\\par\n");
+        QTest::newRow("hyperlink")
+            << QByteArray("{\\rtf1{\\colortbl;\\red0\\green0\\blue255;}see {\\field{\\*\\fldinst"
+                          "{HYPERLINK \"https://example.org/a?b=1\" }}{\\fldrslt{\\ul\\cf1 this "
+                          "page}}} now}")
+            << u"{}see {#0000ff u link:https://example.org/a?b=1}this page{} now"_qs
+            << QByteArray("\\pard see {\\field{\\*\\fldinst HYPERLINK "
+                          "\"https://example.org/a?b=1\"}{\\fldrslt\\plain\\cf1\\ul this page}} "
+                          "now\\par\n");
+        QTest::newRow("link to a place in the page")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \\\\l \"top\"}{\\fldrslt up}}}")
+            << u"{link:#top}up"_qs
+            << QByteArray("\\pard{\\field{\\*\\fldinst HYPERLINK \\\\l \"top\"}{\\fldrslt up}}"
+                          "\\par\n");
+        QTest::newRow("link whose address holds backslashes, quotes and other letters")
+            << QByteArray(
+                   "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"C:\\\\\\\\d\\\\\"i\\\\\"\\'e4\\u8364?"
+                   "\"}{\\fldrslt f}}}")
+            << u"{link:C:\\d\"i\"ä€}f"_qs
+            << QByteArray(
+                   "\\pard{\\field{\\*\\fldinst HYPERLINK \"C:\\\\\\\\d\\\\\"i\\\\\"\\u228?\\u8364?"
+                   "\"}{\\fldrslt f}}\\par\n");
+        QTest::newRow("links side by side and over two paragraphs")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt x}}{\\field{\\*"
+                          "\\fldinst HYPERLINK \"b\"}{\\fldrslt y\\par z}}}")
+            << u"{link:a}x{link:b}y\n{link:b}z"_qs
+            << QByteArray("\\pard{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt x}}{\\field{\\*"
+                          "\\fldinst HYPERLINK \"b\"}{\\fldrslt y}}\\par\n"
+                          "\\pard{\\field{\\*\\fldinst HYPERLINK \"b\"}{\\fldrslt z}}\\par\n");
+        QTest::newRow("field that is no link shows its result")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}}") << u"{}3"_qs
+            << QByteArray("\\pard 3\\par\n");
+        const QByteArray pngPicture =
+            "{\\pict\\pngblip\\picw2\\pich2\\picwgoal600\\pichgoal300" + hexLines(kPngHex) + '}';
+        QTest::newRow("PNG picture")
+            << "{\\rtf1 a{\\pict\\pngblip\\picw2\\pich2\\picwgoal600\\pichgoal300 " + kPngHex +
+                   "}b}"
+            << u"{}a[png 2x2 #ff0000 40x20]b"_qs << "\\pard a" + pngPicture + "b\\par\n";
+        QTest::newRow("PNG picture in capitals, over lines, at its own size")
+            << "{\\rtf1{\\pict\\pngblip\r\n" + kPngHex.first(100).toUpper() + "\r\n" +
+                   kPngHex.sliced(100).toUpper() + "}}"
+            << u"{}[png 2x2 #ff0000 2x2]"_qs
+            << "\\pard{\\pict\\pngblip\\picw2\\pich2\\picwgoal30\\pichgoal30" + hexLines(kPngHex) +
+                   "}\\par\n";
+        QTest::newRow("PNG picture scaled")
+            << "{\\rtf1{\\pict\\picscalex50\\picscaley200\\pngblip\\picwgoal600\\pichgoal300 " +
+                   kPngHex + "}}"
+            << u"{}[png 2x2 #ff0000 20x40]"_qs
+            << "\\pard{\\pict\\pngblip\\picw2\\pich2\\picwgoal300\\pichgoal600" +
+                   hexLines(kPngHex) + "}\\par\n";
+        const QByteArray jpegHex = blackJpeg().toHex();
+        QTest::newRow("JPEG picture")
+            << "{\\rtf1{\\pict\\jpegblip\\picw8\\pich8\\picwgoal120\\pichgoal120 " + jpegHex + "}}"
+            << u"{}[jpeg 8x8 #000000 8x8]"_qs
+            << "\\pard{\\pict\\jpegblip\\picw8\\pich8\\picwgoal120\\pichgoal120" +
+                   hexLines(jpegHex) + "}\\par\n";
+        QTest::newRow("picture of a word processor, beside a metafile for older readers")
+            << "{\\rtf1{\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn wzName}{\\sv Picture 1}}}"
+               "\\pngblip\\picwgoal600\\pichgoal300 " +
+                   kPngHex + "}}{\\nonshppict{\\pict\\wmetafile8 0a0b}}}"
+            << u"{}[png 2x2 #ff0000 40x20]"_qs << "\\pard" + pngPicture + "\\par\n";
+        const QByteArray metafile = "{\\pict\\wmetafile8\\picw2540\\pich1270\\picwgoal1440"
+                                    "\\pichgoal720 0100090000\r\n03aa0b}";
+        QTest::newRow("metafile kept as it stood")
+            << "{\\rtf1 a" + metafile + "b}" << u"{}a[kept 96x48]b"_qs
+            << "\\pard a" + metafile + "b\\par\n";
+        QTest::newRow("metafile sized in hundredths of a millimetre")
+            << QByteArray("{\\rtf1{\\pict\\emfblip\\picw2540\\pich1270 01}}")
+            << u"{}[kept 96x48]"_qs
+            << QByteArray("\\pard{\\pict\\emfblip\\picw2540\\pich1270 01}\\par\n");
+        QTest::newRow("bitmap of binary data")
+            << QByteArray("{\\rtf1{\\pict\\dibitmap0\\picw3\\pich2\\bin4 {}\\\x01}}")
+            << u"{}[kept 3x2]"_qs
+            << QByteArray("\\pard{\\pict\\dibitmap0\\picw3\\pich2\\bin4 {}\\\x01}\\par\n");
+        QTest::newRow("PNG that does not decode")
+            << QByteArray("{\\rtf1{\\pict\\pngblip\\picwgoal300\\pichgoal300 89504e470d0a1a0a00}}")
+            << u"{}[kept 20x20]"_qs
+            << QByteArray("\\pard{\\pict\\pngblip\\picwgoal300\\pichgoal300 89504e470d0a1a0a00}"
+                          "\\par\n");
+        const QByteArray object =
+            "{\\object\\objemb{\\*\\objclass Paint.Picture}\\objw1200\\objh600"
+            "{\\*\\objdata 0102}{\\result{\\pict\\wmetafile8 0a}}}";
+        QTest::newRow("embedded object")
+            << "{\\rtf1 " + object + "}" << u"{}[kept 80x40]"_qs << "\\pard" + object + "\\par\n";
+        const QByteArray shape =
+            "{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright1440\\shpbottom720"
+            "{\\sp{\\sn pib}{\\sv {\\pict\\pngblip 00}}}}}";
+        QTest::newRow("floating shape")
+            << "{\\rtf1 " + shape + "}" << u"{}[kept 96x48]"_qs << "\\pard" + shape + "\\par\n";
+        QTest::newRow("picture in bold text, which goes on after it")
+            << QByteArray("{\\rtf1{\\b a{\\pict\\dibitmap0 00}b}}") << u"{b}a[kept 32x32]b"_qs
+            << QByteArray("\\pard\\plain\\b a{\\pict\\dibitmap0 00}b\\par\n");
+        QTest::newRow("picture after text in its group")
+            << QByteArray("{\\rtf1{a\\b\\pict\\dibitmap0 00}}") << u"{}a[kept 32x32]"_qs
+            << QByteArray("\\pard a{\\pict\\dibitmap0 00}\\par\n");
+        QTest::newRow("default font")
+            << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Georgia;}}a\\f0 b\\plain c}")
+            << u"{Georgia}a{Arial}b{Georgia}c"_qs
+            << QByteArray("\\pard\\plain\\f1 a\\plain\\f2 b\\plain\\f1 c\\par\n");
+        QTest::newRow("default font that is the document's")
+            << QByteArray("{\\rtf1\\deff0{\\fonttbl{\\f0 Arial;}}a}") << u"{}a"_qs
+            << QByteArray("\\pard a\\par\n");
+        QTest::newRow("\\pard resets the paragraph, \\par keeps it")
+            << QByteArray("{\\rtf1\\li720\\sa200\\qc a\\par b\\par\\pard c}")
+            << u"=center li48 sa13.33 {}a\n=center li48 sa13.33 {}b\n{}c"_qs
+            << QByteArray("\\pard\\qc\\li720\\sa200 a\\par\n\\pard\\qc\\li720\\sa200 b\\par\n"
+                          "\\pard c\\par\n");
+    }
+    void feature_survivesARoundTrip()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, document);
+        QFETCH(QByteArray, written);
+        QTextDocument read;
+        read.setDefaultFont(QFont(u"Arial"_qs, 10));
+        RtfReader::read(rtf, read);
+        QCOMPARE(describe(read), document);
+
+        const QByteArray rewritten = RtfWriter::write(read);
+        QCOMPARE(body(rewritten), written);
+        QTextDocument copy;
+        copy.setDefaultFont(read.defaultFont());
+        RtfReader::read(rewritten, copy);
+        QCOMPARE(describe(copy), document);
+        QCOMPARE(RtfWriter::write(copy), rewritten);
+    }
+
+    // Pages the editor made, with formats that no RTF read gives: written as they are shown.
+    void write_keepsWhatThePageShows_data()
+    {
+        QTest::addColumn<Build>("build");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QByteArray>("written");
+        const auto rightToLeft = [](Qt::Alignment alignment) {
+            QTextBlockFormat format = aligned(alignment);
+            format.setLayoutDirection(Qt::RightToLeft);
+            return format;
+        };
+        QTest::newRow("right-to-left paragraph at its leading side") << Build([=](QTextCursor& c) {
+            c.setBlockFormat(rightToLeft(Qt::AlignLeft));
+            c.insertText(u"a"_qs);
+        }) << u"rtl =right {}a"_qs << QByteArray("\\pard\\rtlpar\\qr a\\par\n");
+        QTest::newRow("right-to-left paragraph at its trailing side") << Build([=](QTextCursor& c) {
+            c.setBlockFormat(rightToLeft(Qt::AlignRight));
+            c.insertText(u"a"_qs);
+        }) << u"rtl =left {}a"_qs << QByteArray("\\pard\\rtlpar\\ql a\\par\n");
+        QTest::newRow("right-to-left text in a paragraph without a direction")
+            << Build([](QTextCursor& c) { c.insertText(u"שלום"_qs); }) << u"rtl {}שלום"_qs
+            << QByteArray("\\pard\\rtlpar\\u1513?\\u1500?\\u1493?\\u1501?\\par\n");
+        QTest::newRow("indent steps") << Build([](QTextCursor& c) {
+            QTextBlockFormat format;
+            format.setIndent(2);
+            format.setLeftMargin(5);
+            c.setBlockFormat(format);
+            c.insertText(u"a"_qs);
+        }) << u"li85 {}a"_qs << QByteArray("\\pard\\li1275 a\\par\n");
+        QTest::newRow("font size in pixels, heading sizes") << Build([](QTextCursor& c) {
+            QTextCharFormat pixels;
+            pixels.setProperty(QTextFormat::FontPixelSize, 16);
+            c.insertText(u"a"_qs, pixels);
+            QTextCharFormat heading;
+            heading.setProperty(QTextFormat::FontSizeAdjustment, 3);
+            c.insertText(u"b"_qs, heading);
+        }) << u"{12pt}a{20pt}b"_qs << QByteArray("\\pard\\plain\\fs24 a\\plain\\fs40 b\\par\n");
+        QTest::newRow("a picture of which the page holds no file") << Build([](QTextCursor& c) {
+            c.insertText(u"a"_qs);
+            QTextImageFormat linked;
+            linked.setName(u"https://example.org/x.png"_qs);
+            c.insertImage(linked);
+            c.insertText(u"b"_qs);
+        }) << u"{}ab"_qs << QByteArray("\\pard ab\\par\n");
+    }
+    void write_keepsWhatThePageShows()
+    {
+        QFETCH(Build, build);
+        QFETCH(QString, document);
+        QFETCH(QByteArray, written);
+        QTextDocument page;
+        page.setDefaultFont(QFont(u"Arial"_qs, 10));
+        QTextCursor cursor(&page);
+        build(cursor);
+
+        const QByteArray rtf = RtfWriter::write(page);
+        QCOMPARE(body(rtf), written);
+        QTextDocument copy;
+        copy.setDefaultFont(page.defaultFont());
+        RtfReader::read(rtf, copy);
+        QCOMPARE(describe(copy), document);
+    }
+
     void write_givesExactBytes()
     {
         QTextDocument document;
@@ -321,26 +511,30 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("rich-edit control")
             << u"wordpad.rtf"_qs
-            << u"{Arial 10pt}Dear diary,\n"
-               "{Arial 10pt}We met at the café – {Arial 10pt b}Anna"
+            << u"sa13.33 lh115% {Arial 10pt}Dear diary,\n"
+               "sa13.33 lh115% {Arial 10pt}We met at the café – {Arial 10pt b}Anna"
                "{Arial 10pt}, {Arial 10pt i}Jörg{Arial 10pt} and "
                "{Arial 10pt u}me{Arial 10pt}.\n"
-               "=center {Times New Roman 14pt #ff0000}A red heading\n"
-               "=right {Arial 10pt}Price:\\t12€\\nPaid\n"
-               "{Courier New 10pt}Привет —{Arial 10pt} "
+               "=center sa13.33 lh115% {Times New Roman 14pt #ff0000}A red heading\n"
+               "=right sa13.33 lh115% {Arial 10pt}Price:\\t12€\\nPaid\n"
+               "sa13.33 lh115% {Courier New 10pt}Привет —{Arial 10pt} "
                "{Arial 10pt #0070c0}blue"_qs;
         QTest::newRow("LibreOffice Writer")
             << u"writer.rtf"_qs
-            << u"=center {Liberation Sans 14pt}A day at the lake\n"
-               "=justify {Liberation Serif 12pt}The water was {Liberation Serif 12pt b}cold"
+            << u"ltr =center sb16 sa8 {Liberation Sans 14pt}A day at the lake\n"
+               "ltr =justify sa9.333 lh115% {Liberation Serif 12pt}The water was "
+               "{Liberation Serif 12pt b}cold"
                "{Liberation Serif 12pt}, the sky {Liberation Serif 12pt #0000ff}blue"
                "{Liberation Serif 12pt} and the „Straße“ empty.\n"
-               "=left {Liberation Serif 12pt #c9211e u}the lake's page"
+               "ltr =left sa9.333 lh115% {Liberation Serif 12pt #c9211e u "
+               "link:https://example.org/lake}the lake's page"
                "{Liberation Serif 12pt} and a note."_qs;
         QTest::newRow("word processor with \\u and \\uc")
             << u"unicode.rtf"_qs
-            << u"=left {11pt}Grüße — {宋体 11pt}日本{11pt}😀\n"
-               "=center {宋体 11pt}日本{11pt #0000ff b}☃{11pt}łódź{Times New Roman CE 11pt}ą"_qs;
+            << u"ltr =left sa10.67 lh107.9% {Times New Roman 11pt}Grüße — {宋体 11pt}日本"
+               "{Times New Roman 11pt}😀\n"
+               "ltr =center sa10.67 lh107.9% {宋体 11pt}日本{Times New Roman 11pt #0000ff b}☃"
+               "{Times New Roman 11pt}łódź{Times New Roman CE 11pt}ą"_qs;
     }
     void read_samplesOfOtherProgrammes()
     {
@@ -367,10 +561,12 @@ private slots:
                    "{\\rtf1{\\colortbl;\\red0\\green128\\blue0;}\\cf1 green\\cf0  auto\\cf9  "
                    "none\\highlight1  marked}")
             << u"{#008000}green{} auto none{bg#008000} marked"_qs;
-        QTest::newRow("text without \\f has no family; unknown font ignored")
+        QTest::newRow("text without \\f or with an unknown one takes the default font")
             << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Georgia;}}a\\f1 b\\f7 c\\f0 "
                           "d\\plain e}")
-            << u"{}a{Georgia}b{}c{Arial}d{}e"_qs;
+            << u"{Georgia}abc{Arial}d{Georgia}e"_qs;
+        QTest::newRow("no default font without \\deff")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}a}") << u"{}a"_qs;
         QTest::newRow("font table without inner groups")
             << QByteArray("{\\rtf1{\\fonttbl\\f0\\fnil Arial;\\f1\\froman Times;}\\f1 t}")
             << u"{Times}t"_qs;
@@ -384,6 +580,12 @@ private slots:
             << u"=center {}a\n=right {}b\n{}c\n=justify {}d"_qs;
         QTest::newRow("a last \\par ends the paragraph, a second opens one")
             << QByteArray("{\\rtf1 a\\par\\par}") << u"{}a\n{}"_qs;
+        QTest::newRow("HYPERLINK without an address is no link")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \\\\o \"tip\"}{\\fldrslt x}}}")
+            << u"{}x"_qs;
+        QTest::newRow("an instruction serves one result")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK a}{\\fldrslt x}}{\\fldrslt y}}")
+            << u"{link:a}x{}y"_qs;
         QTest::newRow("empty paragraph keeps its mark's format")
             << QByteArray("{\\rtf1 a\\par\\fs40\\par\\plain b}") << u"{}a\n{20pt}\n{}b"_qs;
     }
@@ -423,7 +625,7 @@ private slots:
             << u"abc"_qs;
         QTest::newRow("known destinations skipped")
             << QByteArray("{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}"
-                          "{\\header H}{\\footer F}{\\footnote N}{\\pict\\pngblip 89504e47}a}")
+                          "{\\header H}{\\footer F}{\\footnote N}a}")
             << u"a"_qs;
         QTest::newRow("field shows its result, not its instruction")
             << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}} "
@@ -523,6 +725,24 @@ private slots:
             << QByteArray("{\\rtf1 a\\'0d\\'0a\\'00b\x01\x7f\0c}", 26) << u"abc"_qs;
         QTest::newRow("separators decoded from UTF-8")
             << QByteArray("{\\rtf1\\ansicpg65001 a\xe2\x80\xa9\xef\xbf\xbc b}") << u"a b"_qs;
+        QTest::newRow("bad hex in a picture")
+            << QByteArray("{\\rtf1 a{\\pict\\pngblip 89zz50}b}") << u"a\uFFFCb"_qs;
+        QTest::newRow("picture cut short")
+            << QByteArray("{\\rtf1 a{\\pict\\pngblip 8950") << u"a"_qs;
+        QTest::newRow("\\bin in a picture longer than the text")
+            << QByteArray("{\\rtf1 a{\\pict\\bin999999999 xyz}b}") << u"a"_qs;
+        QTest::newRow("hostile picture sizes")
+            << QByteArray("{\\rtf1{\\pict\\dibitmap0\\picwgoal2000000000\\pichgoal-5"
+                          "\\picscalex999999 00}}")
+            << u"\uFFFC"_qs;
+        QTest::newRow("object cut short")
+            << QByteArray("{\\rtf1 a{\\object{\\*\\objdata 01") << u"a"_qs;
+        QTest::newRow("picture outside a group of its own")
+            << QByteArray("{\\rtf1 a\\pict 00 b}c") << u"ac"_qs;
+        QTest::newRow("picture in the font table")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0{\\pict 00} Arial;}}\\f0 x}") << u"x"_qs;
+        QTest::newRow("field instruction cut short")
+            << QByteArray("{\\rtf1 a{\\field{\\*\\fldinst HYPERLINK \"x") << u"a"_qs;
         QTest::newRow("\\* outside any group") << QByteArray("a\\*b}c") << u"ac"_qs;
         QTest::newRow("text-producing words in the font table")
             << QByteArray("{\\rtf1{\\fonttbl{\\f0 A\\par\\tab\\line\\emdash\\~b;}}\\f0 x}")
@@ -540,6 +760,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::newRow("rich-edit control") << sample(u"wordpad.rtf"_qs);
+        QTest::newRow("rich-edit control: spacing, a bullet list, a picture")
+            << sample(u"wordpad-spacing.rtf"_qs);
         QTest::newRow("LibreOffice Writer") << sample(u"writer.rtf"_qs);
         QTest::newRow("word processor with \\u and \\uc") << sample(u"unicode.rtf"_qs);
         QTest::newRow("soft hyphen in a font name")
