@@ -2,11 +2,11 @@
 
 #include "pages/monthcalendar.h"
 #include "pages/pagefile.h"
+#include "pages/privatefiles.h"
 #include "pages/richtextbox.h"
 #include "platform/dialogs.h"
 #include "startup/programstate.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QInputMethodEvent>
@@ -15,28 +15,6 @@
 
 namespace Quillet {
 namespace {
-
-constexpr auto kPrivateFolder =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-constexpr auto kPrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
-// Creates the folder and any missing parents, readable by their owner alone.
-bool makePrivateFolder(const QString& path)
-{
-    QStringList missing;
-    for (QString folder = path; !QFileInfo::exists(folder);
-         folder = QFileInfo(folder).absolutePath()) {
-        missing.prepend(folder);
-        if (folder == QFileInfo(folder).absolutePath())
-            break;
-    }
-    for (const QString& folder : missing) {
-        if (!QDir().mkdir(folder))
-            return false;
-        QFile::setPermissions(folder, kPrivateFolder);
-    }
-    return QFileInfo(path).isDir();
-}
 
 // Typing into a page; pasting and dropping are told apart by the editor itself.
 bool isTyping(const QEvent* event)
@@ -104,9 +82,9 @@ bool PageStore::SavePage()
         reportSaveFailure(QStringLiteral("The page cannot be stored in a form that reads back."));
         return false;
     }
-    if (!makePrivateFolder(pageFolder())) {
-        reportSaveFailure(QStringLiteral("The folder %1 cannot be created.")
-                              .arg(QDir::toNativeSeparators(pageFolder())));
+    QString reason;
+    if (!makePrivateFolder(pageFolder(), &reason)) {
+        reportSaveFailure(reason);
         return false;
     }
     // Written beside the old file and renamed over it: an interrupted save keeps the old page.
