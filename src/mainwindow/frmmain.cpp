@@ -1,5 +1,6 @@
 #include "mainwindow/frmmain.h"
 
+#include "mainwindow/bookmarks.h"
 #include "mainwindow/colourblock.h"
 #include "mainwindow/editingcommands.h"
 #include "pages/clockface.h"
@@ -20,7 +21,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace Quillet {
@@ -35,6 +35,8 @@ frmMain::frmMain(AppContext& context, WindowHost& windows)
       m_commands(std::make_unique<EditingCommands>(context, *m_store, *m_controls.page,
                                                    *m_controls.Toolbar, *m_controls.cmbFntName,
                                                    *m_controls.cmbFntSize)),
+      m_bookmarks(std::make_unique<Bookmarks>(context, *m_navigation, *m_controls.Calender,
+                                              *m_controls.lstBookMark)),
       m_welcome(*m_store, *m_controls.page), m_windowPreferences(*this, m_controls, m_welcome),
       m_preferences(context.settings, context.state, context.logOn)
 {
@@ -63,7 +65,10 @@ void frmMain::connectControls()
         connect(block, &ColourBlock::doubleClicked, this,
                 [this, block] { m_commands->colBlocks_DblClick(*block); });
     }
-    connect(ui.cmdBookList, &QPushButton::toggled, this, &frmMain::cmdBookList_Click);
+    connect(ui.cmdBookList, &QPushButton::toggled, m_bookmarks.get(),
+            &Bookmarks::cmdBookList_Click);
+    connect(m_bookmarks.get(), &Bookmarks::listShownOrHidden, this, &frmMain::Form_Resize);
+    connect(ui.cmdBookAdd, &QPushButton::clicked, m_bookmarks.get(), &Bookmarks::cmdBookAdd_Click);
     ui.Label1->installEventFilter(this);
 }
 
@@ -93,6 +98,7 @@ void frmMain::Form_Load()
         m_preferences.ApplyFirstRunDefaults(m_windowPreferences);
     m_preferences.LoadPreferences(m_windowPreferences);
     InitMainWindow();
+    m_bookmarks->load();
     m_store->SetPageText(m_controls.Calender->Value());
     m_welcome.showIfTodayIsEmpty();
     m_controls.page->setFocus();
@@ -119,14 +125,6 @@ void frmMain::InitMainWindow()
         GiveStaticEdge(button);
     ui.picClock->DrawClockFace();
     ui.picClock->StartClock();
-}
-
-void frmMain::cmdBookList_Click(bool pressed)
-{
-    m_controls.lstBookMark->setVisible(pressed);
-    if (pressed)
-        m_controls.lstBookMark->setFocus();
-    Form_Resize();
 }
 
 bool frmMain::Form_Unload()

@@ -12,6 +12,7 @@
 namespace Quillet {
 
 struct AppContext;
+class Bookmarks;
 class EditingCommands;
 class PageNavigation;
 class PageStore;
@@ -37,10 +38,10 @@ public:
     void SaveWindowMetrics();
     void LogOff();
     void Form_Resize();
-    void cmdBookList_Click(bool pressed);
 
     PageStore& pageStore() { return *m_store; }
     PageNavigation& navigation() { return *m_navigation; }
+    Bookmarks& bookmarks() { return *m_bookmarks; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,6 +59,7 @@ private:
     std::unique_ptr<PageNavigation> m_navigation;
     std::unique_ptr<Quotes> m_quotes;
     std::unique_ptr<EditingCommands> m_commands;
+    std::unique_ptr<Bookmarks> m_bookmarks;
     WelcomePage m_welcome;
     MainWindowPreferences m_windowPreferences;
     Preferences m_preferences;

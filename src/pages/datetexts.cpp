@@ -12,9 +12,9 @@ QString DateTexts::history(const QDate& date, const QLocale& locale)
     return locale.toString(date, QStringLiteral("MMMM dd, yyyy"));
 }
 
-QString DateTexts::bookmark(const QDate& date, const QLocale& locale)
+QString DateTexts::bookmark(const QDate& date)
 {
-    return locale.toString(date, QStringLiteral("MMM dd,yyyy"));
+    return QLocale(QLocale::English).toString(date, QStringLiteral("MMM dd,yyyy"));
 }
 
 std::optional<QDate> DateTexts::parse(const QString& text, const QLocale& locale)

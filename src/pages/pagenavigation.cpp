@@ -80,11 +80,15 @@ bool PageNavigation::GoToDate(const QDate& date)
 void PageNavigation::Go()
 {
     const std::optional<QDate> date = DateTexts::parse(m_historyBox.currentText());
-    if (!date)
-        return;
+    if (date)
+        goTo(*date);
+}
+
+void PageNavigation::goTo(const QDate& date)
+{
     // The first run only moves the calendar (the shown date is "the same"); the second loads.
-    if (GoToDate(*date))
-        GoToDate(*date);
+    if (GoToDate(date))
+        GoToDate(date);
 }
 
 void PageNavigation::recordVisit(const QDate& date)

@@ -28,6 +28,9 @@ public:
     bool GoToDate(const QDate& date);
     // Goes to the date typed into the history box; text that is no date does nothing.
     void Go();
+    // Shows the date's page as Go does: GoToDate twice, the first moving the calendar, the
+    // second loading the page. A dirty page is asked about in each.
+    void goTo(const QDate& date);
 
     const VisitHistory& history() const { return m_history; }
     bool pageIsDirty() const;

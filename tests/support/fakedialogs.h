@@ -18,8 +18,15 @@ public:
         MessageIcon icon;
     };
 
+    struct Input {
+        QString prompt;
+        QString title;
+        QString proposed;
+    };
+
     QList<Message> messages;
     QQueue<MessageAnswer> answers;
+    QList<Input> inputs;
     QQueue<QString> inputAnswers;
 
     MessageAnswer message(QWidget*, const QString& text, MessageButtons buttons, MessageIcon icon,
@@ -39,8 +46,10 @@ public:
         return MessageAnswer::Ok;
     }
 
-    QString input(QWidget*, const QString&, const QString&, const QString&) override
+    QString input(QWidget*, const QString& prompt, const QString& title,
+                  const QString& proposed) override
     {
+        inputs.append({prompt, title, proposed});
         return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
     }
 
