@@ -12,6 +12,7 @@
 namespace Quillet {
 
 struct AppContext;
+class CommandMenu;
 class EditingCommands;
 class PageNavigation;
 class PageStore;
@@ -50,6 +51,7 @@ protected:
 
 private:
     void connectControls();
+    void showAbout();
 
     AppContext& m_context;
     WindowHost& m_windows;
@@ -58,6 +60,7 @@ private:
     std::unique_ptr<PageNavigation> m_navigation;
     std::unique_ptr<Quotes> m_quotes;
     std::unique_ptr<EditingCommands> m_commands;
+    std::unique_ptr<CommandMenu> m_menu;
     WelcomePage m_welcome;
     MainWindowPreferences m_windowPreferences;
     Preferences m_preferences;
