@@ -19,6 +19,7 @@ namespace {
 
 const char* const kKeyProperty = "key";
 const char* const kDateProperty = "date";
+const char* const kHeadingProperty = "heading";
 
 bool isInstalled(const AppSettingsStore& settings, const QString& application)
 {
@@ -71,12 +72,23 @@ QString CommandMenu::key(const QAction* item)
     return item->property(kKeyProperty).toString();
 }
 
+QString CommandMenu::caption(const QAction* item)
+{
+    return item->isSeparator() ? QLatin1Char('-') + item->property(kHeadingProperty).toString()
+                               : item->text();
+}
+
 QAction* CommandMenu::add(QMenu* parent, const QString& caption, int data, const QString& key,
                           const QString& helpText)
 {
-    // A caption that begins with "-" is a separator, headed by the rest of it.
-    QAction* item = caption.startsWith(QLatin1Char('-')) ? parent->addSection(caption.mid(1))
-                                                         : parent->addAction(caption);
+    if (!caption.startsWith(QLatin1Char('-')))
+        return describe(parent->addAction(caption), data, key, helpText);
+    // A caption that begins with "-" is a separator, headed by the rest of it; a heading of
+    // blanks would only cut its line short.
+    const QString heading = caption.mid(1);
+    QAction* item =
+        heading.trimmed().isEmpty() ? parent->addSeparator() : parent->addSection(heading);
+    item->setProperty(kHeadingProperty, heading);
     return describe(item, data, key, helpText);
 }
 
@@ -104,8 +116,10 @@ void CommandMenu::BuildCommandMenu(const QList<Bookmark>& bookmarks)
                       QStringLiteral("Quillet SkinEd"));
     addSiblingProgram(top, QStringLiteral("&File Export\\Import"), Exporter,
                       QStringLiteral("Quillet Exporter"));
-    // Blanks on a separator widen the whole menu.
-    add(&top, QStringLiteral("-") + QString(36, QLatin1Char(' ')), Plain, QString());
+    // Blanks on a separator widen the whole menu; a section's blank heading takes no room
+    // here, so the menu is made as much wider as they are.
+    const QString blanks(36, QLatin1Char(' '));
+    add(&top, QStringLiteral("-") + blanks, Plain, QString());
     add(&top, QStringLiteral("&Options..."), Plain, QStringLiteral("options"));
     add(&top, QStringLiteral("-Help"), Plain, QString());
     QMenu* help = addSubmenu(top, QStringLiteral("&Help.."), QStringLiteral("Help"));
@@ -122,6 +136,8 @@ void CommandMenu::BuildCommandMenu(const QList<Bookmark>& bookmarks)
         QStringLiteral("logoff"));
     add(&top, QStringLiteral("&Close"), Plain, QStringLiteral("Close"));
 
+    m_menu->setMinimumWidth(m_menu->sizeHint().width() +
+                            m_menu->fontMetrics().horizontalAdvance(blanks));
     connect(m_menu.get(), &QMenu::triggered, this, &CommandMenu::m_cMenu_Click);
     // The strip is drawn as tall as the whole menu, so that it reads as one picture.
     m_sideBar.setPixmap(SideBarMenu::drawSideBar(m_menu->sizeHint().height()));

@@ -56,6 +56,8 @@ public:
 
     static int itemData(const QAction* item);
     static QString key(const QAction* item);
+    // As the item was added: a separator's begins with "-" and goes on with its heading.
+    static QString caption(const QAction* item);
 
 private:
     void cmdMenu_Click(bool pressed);

@@ -20,9 +20,8 @@ QStringList tree(const QMenu& menu, const QString& level = QString())
 {
     QStringList items;
     for (const QAction* item : menu.actions()) {
-        const QString caption = item->isSeparator() ? "-" + item->text() : item->text();
         items << QString("%1%2 | %3 | %4")
-                     .arg(level, caption)
+                     .arg(level, CommandMenu::caption(item))
                      .arg(CommandMenu::itemData(item))
                      .arg(CommandMenu::key(item));
         if (item->menu())
