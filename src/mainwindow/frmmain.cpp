@@ -2,6 +2,7 @@
 
 #include "mainwindow/bookmarks.h"
 #include "mainwindow/colourblock.h"
+#include "mainwindow/commandmenu.h"
 #include "mainwindow/editingcommands.h"
 #include "pages/clockface.h"
 #include "pages/monthcalendar.h"
@@ -37,6 +38,21 @@ frmMain::frmMain(AppContext& context, WindowHost& windows)
                                                    *m_controls.cmbFntSize)),
       m_bookmarks(std::make_unique<Bookmarks>(context, *m_navigation, *m_controls.Calender,
                                               *m_controls.lstBookMark)),
+      m_menu(std::make_unique<CommandMenu>(
+          context, *m_controls.cmdMenu, *m_controls.picSideBar,
+          CommandMenu::Commands{
+              [this] { LogOff(); },
+              [this] {
+                  // As the system's close command: a quit called off now asks once more.
+                  QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+                  close();
+              },
+              [this] { m_bookmarks->cmdBookAdd_Click(); },
+              [] {},
+              [this] { showAbout(); },
+              [this](const QDate& date) { m_bookmarks->goToBookmark(date); },
+              [this](const QString& skin) { m_windowPreferences.applySkin(skin); },
+          })),
       m_welcome(*m_store, *m_controls.page), m_windowPreferences(*this, m_controls, m_welcome),
       m_preferences(context.settings, context.state, context.logOn)
 {
@@ -98,7 +114,7 @@ void frmMain::Form_Load()
         m_preferences.ApplyFirstRunDefaults(m_windowPreferences);
     m_preferences.LoadPreferences(m_windowPreferences);
     InitMainWindow();
-    m_bookmarks->load();
+    m_menu->BuildCommandMenu(m_bookmarks->load());
     m_store->SetPageText(m_controls.Calender->Value());
     m_welcome.showIfTodayIsEmpty();
     m_controls.page->setFocus();
@@ -125,6 +141,18 @@ void frmMain::InitMainWindow()
         GiveStaticEdge(button);
     ui.picClock->DrawClockFace();
     ui.picClock->StartClock();
+}
+
+void frmMain::showAbout()
+{
+    m_context.dialogs.message(this,
+                              QStringLiteral("Quillet %1.%2.%3\r\rA personal diary: one page for "
+                                             "every day.")
+                                  .arg(ProgramVersion::major)
+                                  .arg(ProgramVersion::minor)
+                                  .arg(ProgramVersion::revision),
+                              MessageButtons::Ok, MessageIcon::Information,
+                              QStringLiteral("About Quillet"));
 }
 
 bool frmMain::Form_Unload()

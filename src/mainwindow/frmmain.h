@@ -13,6 +13,7 @@ namespace Quillet {
 
 struct AppContext;
 class Bookmarks;
+class CommandMenu;
 class EditingCommands;
 class PageNavigation;
 class PageStore;
@@ -51,6 +52,7 @@ protected:
 
 private:
     void connectControls();
+    void showAbout();
 
     AppContext& m_context;
     WindowHost& m_windows;
@@ -60,6 +62,7 @@ private:
     std::unique_ptr<Quotes> m_quotes;
     std::unique_ptr<EditingCommands> m_commands;
     std::unique_ptr<Bookmarks> m_bookmarks;
+    std::unique_ptr<CommandMenu> m_menu;
     WelcomePage m_welcome;
     MainWindowPreferences m_windowPreferences;
     Preferences m_preferences;
