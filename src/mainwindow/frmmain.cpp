@@ -4,6 +4,7 @@
 #include "mainwindow/colourblock.h"
 #include "mainwindow/commandmenu.h"
 #include "mainwindow/editingcommands.h"
+#include "mainwindow/frmoptions.h"
 #include "pages/clockface.h"
 #include "pages/monthcalendar.h"
 #include "pages/pagenavigation.h"
@@ -48,7 +49,10 @@ frmMain::frmMain(AppContext& context, WindowHost& windows)
                   close();
               },
               [this] { m_bookmarks->cmdBookAdd_Click(); },
-              [] {},
+              [this] {
+                  frmOptions options(m_context, this);
+                  options.exec();
+              },
               [this] { showAbout(); },
               [this](const QDate& date) { m_bookmarks->goToBookmark(date); },
               [this](const QString& skin) { m_windowPreferences.applySkin(skin); },

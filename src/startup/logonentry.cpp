@@ -59,15 +59,15 @@ QString LogOnEntry::read() const
     return m_settings.ReadValue(kRunKey, kValueName, kRoots);
 }
 
-void LogOnEntry::write(const QString& value)
+bool LogOnEntry::write(const QString& value)
 {
-    m_settings.WriteValue(kRunKey, kValueName, value, kRoots);
+    const bool stored = m_settings.WriteValue(kRunKey, kValueName, value, kRoots);
 
     const bool starts = value == command();
     QDir().mkpath(QFileInfo(m_autostartFile).absolutePath());
     QSaveFile file(m_autostartFile);
     if (!file.open(QIODevice::WriteOnly))
-        return;
+        return stored;
     const QString entry =
         QStringLiteral("[Desktop Entry]\nType=Application\nName=Quillet\n"
                        "Comment=Personal diary, waiting in the tray\nExec=%1\nIcon=%2\n"
@@ -79,6 +79,7 @@ void LogOnEntry::write(const QString& value)
                  starts ? QStringLiteral("true") : QStringLiteral("false"));
     file.write(entry.toUtf8());
     file.commit();
+    return stored;
 }
 
 } // namespace Quillet

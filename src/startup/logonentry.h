@@ -20,8 +20,13 @@ public:
     static QString runNothing() { return QStringLiteral("run nothing"); }
 
     QString read() const;
-    // command() turns the start at log-on on; anything else, such as runNothing(), off.
-    void write(const QString& value);
+    // command() turns the start at log-on on; anything else, such as runNothing(), off. False
+    // when the settings did not store the value.
+    bool write(const QString& value);
+
+    // On only for this installation's own command: an entry another folder wrote is not ours.
+    bool isOn() const { return read() == command(); }
+    bool setOn(bool on) { return write(on ? command() : runNothing()); }
 
 private:
     SettingsStore& m_settings;

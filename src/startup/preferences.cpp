@@ -1,10 +1,9 @@
 #include "startup/preferences.h"
 
+#include "startup/globaloptions.h"
 #include "startup/logonentry.h"
 #include "startup/numbers.h"
 #include "startup/preferencetarget.h"
-#include "startup/programstate.h"
-#include "startup/scrambler.h"
 #include "startup/settingsstore.h"
 
 #include <QFileInfo>
@@ -27,21 +26,37 @@ void Preferences::ApplyFirstRunDefaults(PreferenceTarget& window)
         const QString welcome = m_state.installFile(QStringLiteral("welcome.rtf"));
         if (QFileInfo::exists(welcome))
             window.loadWelcomePage(welcome);
-        const QString global = m_state.settingsRoot + QStringLiteral("Global");
-        m_settings.WriteRawValue(global + QStringLiteral("\\Autologin"), QStringLiteral("Switch"),
-                                 Scramble("no", MIRSKO));
-        m_settings.WriteValue(global, QStringLiteral("Show splash"), QStringLiteral("1"));
-        m_settings.WriteValue(global, QStringLiteral("Startup"), QStringLiteral("1"));
-        m_logOn.write(m_logOn.command());
+        GlobalOptions global(m_settings, m_state.settingsRoot);
+        global.setAutoLogin(false);
+        global.setShowSplash(QStringLiteral("1"));
+        global.setStartup(QStringLiteral("1"));
+        m_logOn.setOn(true);
     }
-    if (m_state.newUser) {
-        const QString options = m_state.userKey(kOptions);
-        m_settings.WriteValue(options, QStringLiteral("ShowWarnings"), QStringLiteral("1"));
-        m_settings.WriteValue(options, QStringLiteral("SaveWarning"), QStringLiteral("1"));
-        m_settings.WriteValue(options, QStringLiteral("CloseWarning"), QStringLiteral("0"));
-        m_settings.WriteValue(options, QStringLiteral("LogWarning"), QStringLiteral("1"));
-        m_settings.WriteValue(options, QStringLiteral("Font"), QStringLiteral("Comic Sans MS"));
-    }
+    if (m_state.newUser)
+        writeOptions(
+            {.showWarnings = true, .saveWarning = true, .closeWarning = false, .logWarning = true},
+            QStringLiteral("Comic Sans MS"));
+}
+
+bool Preferences::writeOptions(const WarningFlags& warnings, const QString& font)
+{
+    const QString options = m_state.userKey(kOptions);
+    bool stored = true;
+    const auto write = [&](const char* name, const QString& value) {
+        stored = m_settings.WriteValue(options, QLatin1String(name), value) && stored;
+    };
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    write("ShowWarnings", flag(warnings.showWarnings));
+    write("SaveWarning", flag(warnings.saveWarning));
+    write("CloseWarning", flag(warnings.closeWarning));
+    write("LogWarning", flag(warnings.logWarning));
+    write("Font", font);
+    return stored;
+}
+
+bool Preferences::saveWarningsAndFont()
+{
+    return writeOptions(m_state.warnings, m_state.defaultFont);
 }
 
 void Preferences::readWarningsAndFont()

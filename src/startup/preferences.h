@@ -1,5 +1,6 @@
 #pragma once
 
+#include "startup/programstate.h"
 #include "startup/windowmetrics.h"
 
 namespace Quillet {
@@ -7,7 +8,6 @@ namespace Quillet {
 class LogOnEntry;
 class PreferenceTarget;
 class SettingsStore;
-struct ProgramState;
 
 // Writes the defaults of a first run and of a new user, and reads the current user's
 // preferences into the program-wide state and onto the main window.
@@ -20,10 +20,13 @@ public:
     void ApplyFirstRunDefaults(PreferenceTarget& window);
     void LoadPreferences(PreferenceTarget& window);
     void saveWindowMetrics(const PreferenceTarget& window) { m_metrics.save(window); }
-    // The four warning flags and the default font, from the user's options.
+    // The four warning flags and the default font, from the user's options and back.
     void readWarningsAndFont();
+    bool saveWarningsAndFont();
 
 private:
+    bool writeOptions(const WarningFlags& warnings, const QString& font);
+
     SettingsStore& m_settings;
     ProgramState& m_state;
     LogOnEntry& m_logOn;

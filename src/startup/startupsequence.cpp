@@ -1,7 +1,7 @@
 #include "startup/startupsequence.h"
 
 #include "platform/dialogs.h"
-#include "startup/scrambler.h"
+#include "startup/globaloptions.h"
 #include "startup/settingsstore.h"
 #include "startup/windowhost.h"
 
@@ -26,15 +26,11 @@ bool StartupSequence::run(const QString& commandLine)
     }
     m_state.settingsRoot = kSettingsRoot;
 
-    const QString autologinKey = m_state.settingsRoot + QStringLiteral("Global\\Autologin");
-    const QByteArray switchText =
-        Unscramble(m_settings.ReadRawValue(autologinKey, QStringLiteral("Switch")), MIRSKO);
-    m_state.loginRequired = switchText != "yes";
+    const GlobalOptions global(m_settings, m_state.settingsRoot);
+    m_state.loginRequired = !global.autoLogin();
     if (!m_state.loginRequired)
-        m_state.currentUser = m_settings.ReadValue(autologinKey, QStringLiteral("User"));
-
-    m_state.showSplash = m_settings.ReadValue(m_state.settingsRoot + QStringLiteral("Global"),
-                                              QStringLiteral("Show splash")) != QLatin1String("0");
+        m_state.currentUser = global.autoLoginUser();
+    m_state.showSplash = global.showSplash();
 
     if (IsLogOnStart(commandLine)) {
         m_state.trayTarget = m_state.loginRequired ? WindowId::Login : WindowId::Main;

@@ -18,7 +18,7 @@ bool IsLogOnStart(const QString& commandLine);
 // The program's entry point and the hand-overs between its first windows.
 class StartupSequence {
 public:
-    StartupSequence(ProgramState& state, const SettingsStore& settings, Dialogs& dialogs,
+    StartupSequence(ProgramState& state, SettingsStore& settings, Dialogs& dialogs,
                     WindowHost& windows)
         : m_state(state), m_settings(settings), m_dialogs(dialogs), m_windows(windows)
     {}
@@ -36,7 +36,7 @@ public:
 
 private:
     ProgramState& m_state;
-    const SettingsStore& m_settings;
+    SettingsStore& m_settings;
     Dialogs& m_dialogs;
     WindowHost& m_windows;
 };

@@ -4,7 +4,7 @@
 
 namespace Quillet {
 
-// The addresses of the program's web site and of its author, in one place for every window.
+// The product's own web addresses, kept here so that every window hands the shell the same ones.
 inline const QString kHomePage = QStringLiteral("https://quillet.example.org/");
 inline const QString kForumPage = QStringLiteral("https://quillet.example.org/forum");
 inline const QString kSkinsPage = QStringLiteral("https://quillet.example.org/skins");

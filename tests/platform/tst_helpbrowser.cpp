@@ -1,6 +1,11 @@
 #include "platform/helpbrowser.h"
 #include "testmain.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
 using namespace Quillet;
 
 class HelpBrowserTest : public QObject {
@@ -25,6 +30,40 @@ private slots:
         QFETCH(QString, topic);
         QFETCH(QString, page);
         QCOMPARE(HelpBrowser::pageForTopic(topic), page);
+    }
+
+    // A click on a link between help pages shows the linked page, and a place on it.
+    void linksBetweenPages_areFollowed()
+    {
+        QTemporaryDir install;
+        QVERIFY(QDir(install.path()).mkdir("help"));
+        const auto writePage = [&](const QString& name, const QByteArray& body) {
+            QFile file(install.filePath("help/" + name));
+            return file.open(QIODevice::WriteOnly) &&
+                   file.write("<html><body>" + body + "</body></html>") > 0;
+        };
+        QVERIFY(writePage("index.html", "<p><a href=\"keyb.html#dialogs\">Keys</a></p>"));
+        QVERIFY(writePage("keyb.html", "<p>Keyboard</p><p><a href=\"index.html\">Back</a></p>"));
+
+        HelpBrowser help(install.path());
+        help.displayTopic(nullptr, install.path() + "/Quillet.chm");
+        QTextBrowser* window = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            window = window ? window : qobject_cast<QTextBrowser*>(widget);
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const auto click = [&](const QString& text) {
+            QTextCursor at = window->document()->find(text);
+            at.setPosition(at.selectionStart() + 1);
+            QTest::mouseClick(window->viewport(), Qt::LeftButton, {},
+                              window->cursorRect(at).center());
+        };
+        click("Keys");
+        QTRY_COMPARE(window->source().fileName(), "keyb.html");
+        QCOMPARE(window->source().fragment(), "dialogs");
+        QVERIFY(window->toPlainText().startsWith("Keyboard"));
+        click("Back");
+        QTRY_COMPARE(window->source().fileName(), "index.html");
     }
 };
 
