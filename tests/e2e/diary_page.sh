@@ -44,13 +44,6 @@ first_line_as_written() {
     cmp -s "$E2E_DIR/line.ppm" "$E2E_DIR/written.ppm"
 }
 
-# The page's text as the clipboard gets it. Selecting counts as a change to the program.
-page_text() {
-    xdotool mousemove --window "$MAIN" $EDITOR_X $EDITOR_Y click 1
-    xdotool key ctrl+a ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null
-}
 
 # The day's cell in the calendar against the same calendar before any page was written: only
 # the selected day's cell changed, and its number holds more ink. Needs $E2E_DIR/plain.ppm.

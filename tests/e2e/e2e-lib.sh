@@ -46,10 +46,12 @@ e2e_start_app() {
 
 # Prints the id of the visible window whose title is exactly $1, waiting up to 20 s.
 wait_window() {
-    local id
+    local id pattern
+    # The title is matched as it stands: "?" and the like are no pattern.
+    pattern=$(printf '%s' "$1" | sed 's/[][\\.*^$?+(){}|]/\\&/g')
     for _ in $(seq 200); do
         # xdotool matches titles without regard to case; the program's titles differ by it.
-        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+        for id in $(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null); do
             if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ]; then
                 echo "$id"
                 return 0
@@ -87,6 +89,24 @@ wait_for() {
     return 1
 }
 
+# The page's text as the clipboard gets it. Selecting counts as a change to the program.
+page_text() {
+    xdotool mousemove --window "$MAIN" $EDITOR_X $EDITOR_Y click 1
+    xdotool key ctrl+a ctrl+c
+    sleep 0.2
+    xclip -o -selection clipboard 2>/dev/null
+}
+
+# Opens the command menu with the Menu button and presses the keys given, one by one.
+menu_keys() {
+    xdotool mousemove --window "$MAIN" $MENU_X $MENU_Y click 1
+    sleep 0.3
+    for key in "$@"; do
+        xdotool key "$key"
+        sleep 0.1
+    done
+}
+
 # Fails with $1 when a message box of the program is open.
 no_message_box() {
     [ -z "$(xdotool search --onlyvisible --name '^quillet$' 2>/dev/null)" ] || fail "$1"
@@ -99,6 +119,13 @@ main_window() {
     xdotool windowfocus --sync "$splash" key Tab space
     MAIN=$(wait_window " Quillet") || exit 1
     xdotool windowfocus --sync "$MAIN"
+}
+
+# A login of user $1 with password $2 in the login window.
+log_in() {
+    local login
+    login=$(wait_window Login) || exit 1
+    type_into "$login" "$1" "{Tab}" "$2" "{Return}"
 }
 
 # The first start: the first-run message, a new user $1 with password $2, the main window.
@@ -115,6 +142,7 @@ create_first_user() {
 
 # Places in the main window, which opens at its design size where no window manager moves it.
 EDITOR_X=250 EDITOR_Y=160
+MENU_X=50 MENU_Y=450
 HISTORY_X=60 HISTORY_Y=240
 
 # Types the date into the history box and presses Return, as "Quick Nav" asks.
