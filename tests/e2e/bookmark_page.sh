@@ -49,13 +49,7 @@ wait_for test -s "$FOLDER/6_8_2001.DIARY" || fail "Save did not write the page o
 xdotool mousemove --window "$MAIN" $BOOK_LIST_X $BOOK_LIST_Y click 1
 sleep 0.3
 xdotool mousemove --window "$MAIN" $FIRST_ROW_X $FIRST_ROW_Y click 1
-text=""
-for _ in $(seq 20); do
-    text=$(page_text)
-    [ "$text" = "$LINE" ] && break
-    sleep 0.1
-done
-[ "$text" = "$LINE" ] || fail "the bookmark's row shows '$text'"
+wait_page_text "$LINE" "the bookmark's row"
 no_message_box "going to the bookmark asked a question"
 
 menu_keys l
@@ -68,11 +62,5 @@ log_in Ann Secret1
 main_window
 # "&Bookmarks" shares its letter with "On the We&b": the letter selects, Right opens.
 menu_keys b Right Return
-text=""
-for _ in $(seq 20); do
-    text=$(page_text)
-    [ "$text" = "$LINE" ] && break
-    sleep 0.1
-done
-[ "$text" = "$LINE" ] || fail "the menu's bookmark shows '$text'"
+wait_page_text "$LINE" "the menu's bookmark"
 echo "PASSED: a bookmark goes back to its page from the list and, after a new login, the menu"

@@ -97,6 +97,17 @@ page_text() {
     xclip -o -selection clipboard 2>/dev/null
 }
 
+# Waits up to 2 s for the page to read $1; fails with $2 and what it reads otherwise.
+wait_page_text() {
+    local text=""
+    for _ in $(seq 20); do
+        text=$(page_text)
+        [ "$text" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "$2 shows '$text'"
+}
+
 # Opens the command menu with the Menu button and presses the keys given, one by one.
 menu_keys() {
     xdotool mousemove --window "$MAIN" $MENU_X $MENU_Y click 1
