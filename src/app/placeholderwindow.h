@@ -7,8 +7,8 @@
 
 namespace Quillet {
 
-// Stands in for the splash and the tray window: a button carries out the hand-over that the
-// window makes. It shows itself when loaded, so that a window created hidden can be reached.
+// Stands in for the tray window: a button carries out the hand-over that the window makes. It shows
+// itself when loaded, so that a window created hidden can be reached.
 class PlaceholderWindow final : public QWidget, public LoadableWindow {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include "app/placeholderwindow.h"
 #include "mainwindow/frmmain.h"
+#include "mainwindow/frmsplash.h"
 #include "startup/startupsequence.h"
 #include "startup/windowhost.h"
 #include "users/frmlogin.h"
@@ -14,11 +15,7 @@ QWidget* WindowFactory::create(WindowId window)
     case WindowId::Login:
         return new frmLogin(m_context, m_sequence, m_host);
     case WindowId::Splash:
-        return new PlaceholderWindow(QStringLiteral("splash screen"), QStringLiteral("Continue"),
-                                     [this] {
-                                         m_host.createHidden(WindowId::Main);
-                                         m_sequence.splashFinished();
-                                     });
+        return new frmSplash(m_context, m_sequence, m_host);
     case WindowId::Main:
         return new frmMain(m_context, m_host);
     case WindowId::Tray:

@@ -78,7 +78,8 @@ type_into() {
     done
 }
 
-stored_hex() { sqlite3 "$QUILLET_REGISTRY" "SELECT hex(data) FROM registry_values WHERE root='HKEY_CURRENT_USER' AND lookup_path=lower('$1') AND lookup_name=lower('$2')"; }
+# The program may be writing settings at the same moment: wait for its lock.
+stored_hex() { sqlite3 -cmd ".timeout 5000" "$QUILLET_REGISTRY" "SELECT hex(data) FROM registry_values WHERE root='HKEY_CURRENT_USER' AND lookup_path=lower('$1') AND lookup_name=lower('$2')"; }
 
 # Waits up to 5 s for the command to succeed.
 wait_for() {
@@ -126,8 +127,8 @@ no_message_box() {
 main_window() {
     local splash
     splash=$(wait_window Quillet) || exit 1
-    # The splash screen's Continue button takes the focus on Tab.
-    xdotool windowfocus --sync "$splash" key Tab space
+    # A click on the splash screen gives way to the main window once it has loaded.
+    xdotool mousemove --window "$splash" 100 100 click 1
     MAIN=$(wait_window " Quillet") || exit 1
     xdotool windowfocus --sync "$MAIN"
 }

@@ -163,7 +163,7 @@ private slots:
         QVERIFY(!f.windows.isLoaded(WindowId::Login));
         QVERIFY(f.windows.window(WindowId::Splash)->isVisible());
 
-        f.windows.window(WindowId::Splash)->findChild<QPushButton*>("placeholderAction")->click();
+        QTest::mouseClick(f.windows.window(WindowId::Splash), Qt::LeftButton);
         QVERIFY(!f.windows.isLoaded(WindowId::Splash));
         QVERIFY(f.windows.window(WindowId::Main)->isVisible());
         QVERIFY(!f.windows.programEnded());
