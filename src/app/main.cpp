@@ -3,6 +3,7 @@
 #include "platform/helpbrowser.h"
 #include "platform/qtdialogs.h"
 #include "platform/sqliteregistry.h"
+#include "platform/systemtrayicon.h"
 #include "services/appcontext.h"
 #include "services/randomsource.h"
 #include "services/timesource.h"
@@ -36,9 +37,11 @@ int main(int argc, char* argv[])
     DesktopShell shell;
     HelpBrowser help(state.installFolder);
     LogOnEntry logOn(settings, state.installFolder, LogOnEntry::defaultAutostartFile());
+    SystemTrayIcon tray;
     SystemTimeSource time;
     UnseededRandom random;
-    AppContext context{state, settings, appSettings, dialogs, shell, help, logOn, time, random};
+    AppContext context{state, settings, appSettings, dialogs, shell,
+                       help,  logOn,    tray,        time,    random};
 
     Windows windows(context);
     QObject::connect(&windows, &Windows::programEndRequested, &app, &QApplication::quit,

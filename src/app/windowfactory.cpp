@@ -1,8 +1,8 @@
 #include "app/windowfactory.h"
 
-#include "app/placeholderwindow.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/frmsplash.h"
+#include "mainwindow/frmtray.h"
 #include "startup/startupsequence.h"
 #include "startup/windowhost.h"
 #include "users/frmlogin.h"
@@ -19,8 +19,7 @@ QWidget* WindowFactory::create(WindowId window)
     case WindowId::Main:
         return new frmMain(m_context, m_host);
     case WindowId::Tray:
-        return new PlaceholderWindow(QStringLiteral("tray window"), QStringLiteral("Open"),
-                                     [this] { m_sequence.trayOpened(); });
+        return new frmTray(m_context, m_sequence, m_host);
     }
     return nullptr;
 }

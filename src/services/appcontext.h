@@ -9,12 +9,12 @@ class Dialogs;
 class Shell;
 class HelpViewer;
 class LogOnEntry;
+class TrayIcon;
 class TimeSource;
 class RandomSource;
 
-// What every window of the program is handed at construction: the program-wide state,
-// the settings, the platform services and the
-// sources of time and chance.
+// What every window of the program is handed at construction: the program-wide state, the
+// settings, the platform services and the sources of time and chance.
 struct AppContext {
     ProgramState& state;
     SettingsStore& settings;
@@ -23,6 +23,7 @@ struct AppContext {
     Shell& shell;
     HelpViewer& help;
     LogOnEntry& logOn;
+    TrayIcon& tray;
     const TimeSource& time;
     RandomSource& random;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/helpviewer.h"
 #include "platform/shell.h"
+#include "platform/trayicon.h"
 
 #include <QStringList>
 
@@ -23,6 +24,24 @@ public:
     void openUrl(const QString& address) override { urls.append(address); }
     void openDocument(const QString& path) override { documents.append(path); }
     void startProgram(const QString& path) override { programs.append(path); }
+};
+
+// An icon that the test presses; shown only where the test says a notification area exists.
+class FakeTrayIcon final : public TrayIcon {
+public:
+    bool areaExists = true;
+    bool shown = false;
+    QString toolTip;
+    std::function<void(Button)> pressed;
+
+    bool available() const override { return areaExists; }
+    void show(const QString& tip, std::function<void(Button)> onPress) override
+    {
+        shown = true;
+        toolTip = tip;
+        pressed = std::move(onPress);
+    }
+    void hide() override { shown = false; }
 };
 
 } // namespace Quillet

@@ -44,11 +44,13 @@ public:
     FakeDialogs dialogs;
     FakeShell shell;
     FakeHelpViewer help;
+    FakeTrayIcon tray;
     LogOnEntry logOn{settings, dir.path() + QStringLiteral("/install"),
                      dir.path() + QStringLiteral("/autostart/quillet.desktop")};
     FakeTimeSource time;
     UnseededRandom random;
-    AppContext context{state, settings, appSettings, dialogs, shell, help, logOn, time, random};
+    AppContext context{state, settings, appSettings, dialogs, shell,
+                       help,  logOn,    tray,        time,    random};
 
     QString root(const QString& below) const { return kSettingsRoot + below; }
 
