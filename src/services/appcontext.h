@@ -8,13 +8,13 @@ class AppSettingsStore;
 class Dialogs;
 class Shell;
 class HelpViewer;
+class Printer;
 class LogOnEntry;
 class TimeSource;
 class RandomSource;
 
 // What every window of the program is handed at construction: the program-wide state,
-// the settings, the platform services and the
-// sources of time and chance.
+// the settings, the platform services and the sources of time and chance.
 struct AppContext {
     ProgramState& state;
     SettingsStore& settings;
@@ -22,6 +22,7 @@ struct AppContext {
     Dialogs& dialogs;
     Shell& shell;
     HelpViewer& help;
+    Printer& printer;
     LogOnEntry& logOn;
     const TimeSource& time;
     RandomSource& random;

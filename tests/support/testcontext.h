@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakedialogs.h"
+#include "fakeprinter.h"
 #include "fakeservices.h"
 #include "platform/sqliteregistry.h"
 #include "services/appcontext.h"
@@ -44,11 +45,13 @@ public:
     FakeDialogs dialogs;
     FakeShell shell;
     FakeHelpViewer help;
+    FakePrinter printer;
     LogOnEntry logOn{settings, dir.path() + QStringLiteral("/install"),
                      dir.path() + QStringLiteral("/autostart/quillet.desktop")};
     FakeTimeSource time;
     UnseededRandom random;
-    AppContext context{state, settings, appSettings, dialogs, shell, help, logOn, time, random};
+    AppContext context{state, settings, appSettings, dialogs, shell,
+                       help,  printer,  logOn,       time,    random};
 
     QString root(const QString& below) const { return kSettingsRoot + below; }
 
