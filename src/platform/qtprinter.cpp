@@ -63,6 +63,9 @@ bool QtPrinter::print(const QList<QByteArray>& pages)
     // Every copy is a job of its own, so the printer must not multiply it again.
     const int copies = target.copyCount();
     target.setCopyCount(1);
+    // Text in a picture takes its size from the device it is played on, while everything else
+    // takes the painter's scale: only at the pictures' own resolution do the two agree.
+    target.setResolution(int(kPictureUnitsPerInch));
     QPainter painter;
     const bool started = painter.begin(&target);
     if (started) {
