@@ -107,6 +107,8 @@ frmPreview::frmPreview(Printer& printer, Dialogs& dialogs, QWidget* parent)
     m_loading = true;
     FillZoomList();
     m_zoomPercent = 100;
+    // The size it comes back to, and keeps where no window manager maximises it.
+    resize(900, 700);
     setWindowState(Qt::WindowMaximized);
     m_loading = false;
 }
