@@ -2,6 +2,7 @@
 #include "platform/desktopshell.h"
 #include "platform/helpbrowser.h"
 #include "platform/qtdialogs.h"
+#include "platform/qtprinter.h"
 #include "platform/sqliteregistry.h"
 #include "platform/systemtrayicon.h"
 #include "services/appcontext.h"
@@ -36,12 +37,13 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     DesktopShell shell;
     HelpBrowser help(state.installFolder);
+    QtPrinter printer;
     LogOnEntry logOn(settings, state.installFolder, LogOnEntry::defaultAutostartFile());
     SystemTrayIcon tray;
     SystemTimeSource time;
     UnseededRandom random;
-    AppContext context{state, settings, appSettings, dialogs, shell,
-                       help,  logOn,    tray,        time,    random};
+    AppContext context{state,   settings, appSettings, dialogs, shell, help,
+                       printer, logOn,    tray,        time,    random};
 
     Windows windows(context);
     QObject::connect(&windows, &Windows::programEndRequested, &app, &QApplication::quit,

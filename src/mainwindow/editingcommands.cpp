@@ -6,6 +6,7 @@
 #include "mainwindow/pagetoolbar.h"
 #include "pages/pagestore.h"
 #include "platform/helpviewer.h"
+#include "printing/printrichtext.h"
 #include "startup/programstate.h"
 
 #include <QAction>
@@ -58,6 +59,8 @@ void EditingCommands::Toolbar_ButtonClick(int index, const QString& key)
         m_store.SavePage();
     else if (key == QLatin1String("delete"))
         m_store.DeletePage();
+    else if (key == QLatin1String("print"))
+        PrintRichText(m_context, m_page, QMarginsF(5, 5, 5, 5), 1);
     else if (key == QLatin1String("help"))
         m_context.help.displayTopic(m_page.window(),
                                     HelpViewer::topic(m_context.state.installFolder));

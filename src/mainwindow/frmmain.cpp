@@ -5,6 +5,7 @@
 #include "mainwindow/commandmenu.h"
 #include "mainwindow/editingcommands.h"
 #include "mainwindow/frmoptions.h"
+#include "mainwindow/pagetoolbar.h"
 #include "pages/clockface.h"
 #include "pages/monthcalendar.h"
 #include "pages/pagenavigation.h"
@@ -20,10 +21,12 @@
 #include "startup/windowhost.h"
 #include "widgets/staticedge.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace Quillet {
 
@@ -90,6 +93,9 @@ void frmMain::connectControls()
     connect(m_bookmarks.get(), &Bookmarks::listShownOrHidden, this, &frmMain::Form_Resize);
     connect(ui.cmdBookAdd, &QPushButton::clicked, m_bookmarks.get(), &Bookmarks::cmdBookAdd_Click);
     ui.Label1->installEventFilter(this);
+    // Ctrl+P prints exactly as the toolbar's Print does.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated,
+            ui.Toolbar->button(QStringLiteral("print")), &QAction::trigger);
 }
 
 void frmMain::Form_Resize()

@@ -50,7 +50,6 @@ void MainControls::create(QWidget& form, const AppContext& context)
 {
     QWidget* parent = &form;
     Toolbar = new PageToolbar(parent);
-    Toolbar->button(QStringLiteral("print"))->setEnabled(false);
 
     cmbFntName = new QFontComboBox(parent);
     cmbFntName->setObjectName(QStringLiteral("cmbFntName"));

@@ -8,6 +8,7 @@ class AppSettingsStore;
 class Dialogs;
 class Shell;
 class HelpViewer;
+class Printer;
 class LogOnEntry;
 class TrayIcon;
 class TimeSource;
@@ -22,6 +23,7 @@ struct AppContext {
     Dialogs& dialogs;
     Shell& shell;
     HelpViewer& help;
+    Printer& printer;
     LogOnEntry& logOn;
     TrayIcon& tray;
     const TimeSource& time;

@@ -10,6 +10,7 @@
 #include <QFontComboBox>
 #include <QLineEdit>
 #include <QTextCursor>
+#include <QTimer>
 
 using namespace Quillet;
 
@@ -264,6 +265,36 @@ private slots:
         QCOMPARE(f.page()->Text(), QString());
         f.click("help");
         QCOMPARE(f.t.help.topics, QStringList{f.t.state.installFolder + "/Quillet.chm"});
+    }
+
+    void print_fromTheToolbarOrCtrlP_opensThePreview_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("toolbar") << false;
+        QTest::newRow("Ctrl+P") << true;
+    }
+
+    void print_fromTheToolbarOrCtrlP_opensThePreview()
+    {
+        QFETCH(bool, byKey);
+        EditingFixture f;
+        f.page()->setText("printed words");
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = modal->windowTitle();
+                modal->close();
+            }
+        });
+        if (byKey) {
+            QApplication::setActiveWindow(f.main());
+            QTest::keyClick(f.page(), Qt::Key_P, Qt::ControlModifier);
+        } else {
+            f.click("print");
+        }
+        QCOMPARE(shown, QStringLiteral("Print Preview"));
+        QCOMPARE(f.t.printer.pageSetting, 1);
+        QCOMPARE(f.page()->Text(), QStringLiteral("printed words"));
     }
 };
 

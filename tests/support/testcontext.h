@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakedialogs.h"
+#include "fakeprinter.h"
 #include "fakeservices.h"
 #include "platform/sqliteregistry.h"
 #include "services/appcontext.h"
@@ -45,12 +46,13 @@ public:
     FakeShell shell;
     FakeHelpViewer help;
     FakeTrayIcon tray;
+    FakePrinter printer;
     LogOnEntry logOn{settings, dir.path() + QStringLiteral("/install"),
                      dir.path() + QStringLiteral("/autostart/quillet.desktop")};
     FakeTimeSource time;
     UnseededRandom random;
-    AppContext context{state, settings, appSettings, dialogs, shell,
-                       help,  logOn,    tray,        time,    random};
+    AppContext context{state,   settings, appSettings, dialogs, shell, help,
+                       printer, logOn,    tray,        time,    random};
 
     QString root(const QString& below) const { return kSettingsRoot + below; }
 
