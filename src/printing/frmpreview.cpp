@@ -119,6 +119,15 @@ QRadioButton* frmPreview::makeTab(int index)
 {
     auto* tab = new QRadioButton(QStringLiteral("Page %1").arg(index + 1), tabPreview);
     tab->setObjectName(QStringLiteral("Option1"));
+    // Tabs stand close together: a round indicator would leave no room for "Page 10".
+    tab->setStyleSheet(QStringLiteral(
+        "QRadioButton { border: 1px solid palette(mid); border-top: none; padding: 0 2px;"
+        " spacing: 0; }"
+        "QRadioButton::indicator { width: 0; height: 0; margin: 0; border: none; image: none; }"
+        "QRadioButton:checked { background: palette(base); }"));
+    QFont small = tab->font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    tab->setFont(small);
     tab->setGeometry(pixels(index * kTabSpacingTwips), 0, pixels(kTabSpacingTwips),
                      tabPreview->height());
     tab->setChecked(index == 0);
