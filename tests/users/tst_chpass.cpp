@@ -1,3 +1,4 @@
+#include "chpassfixture.h"
 #include "logintestfixture.h"
 #include "testmain.h"
 #include "users/frmchpass.h"
@@ -31,12 +32,8 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, confirm);
         QFETCH(QStringList, lines);
-        TestContext t;
-        UserAccounts accounts(t.settings, t.state.settingsRoot);
-        accounts.createUser("ann", "oldpass");
-        t.state.currentUser = "ann";
-        frmChPass dialog(t.context);
-        QSignalSpy finished(&dialog, &QDialog::finished);
+        ChangePasswordFixture f;
+        auto& [t, accounts, dialog, finished] = f;
         dialog.findChild<QLineEdit*>("txtPassword")->setText(password);
         dialog.findChild<QLineEdit*>("txtConfirm")->setText(confirm);
         dialog.Command1_Click();
@@ -78,12 +75,8 @@ private slots:
 
     void settingsCannotBeWritten_isReported_andTheWindowStays()
     {
-        TestContext t;
-        UserAccounts accounts(t.settings, t.state.settingsRoot);
-        accounts.createUser("ann", "oldpass");
-        t.state.currentUser = "ann";
-        frmChPass dialog(t.context);
-        QSignalSpy finished(&dialog, &QDialog::finished);
+        ChangePasswordFixture f;
+        auto& [t, accounts, dialog, finished] = f;
         QVERIFY(t.makeSettingsUnwritable());
         dialog.findChild<QLineEdit*>("txtPassword")->setText("newpass");
         dialog.findChild<QLineEdit*>("txtConfirm")->setText("newpass");
@@ -100,11 +93,8 @@ private slots:
 
     void cancel_writesNothing()
     {
-        TestContext t;
-        UserAccounts accounts(t.settings, t.state.settingsRoot);
-        accounts.createUser("ann", "oldpass");
-        t.state.currentUser = "ann";
-        frmChPass dialog(t.context);
+        ChangePasswordFixture f;
+        auto& [t, accounts, dialog, finished] = f;
         QTimer::singleShot(0, &dialog, [&] {
             dialog.findChild<QLineEdit*>("txtPassword")->setText("another");
             dialog.findChild<QLineEdit*>("txtConfirm")->setText("another");

@@ -1,3 +1,4 @@
+#include "chpassfixture.h"
 #include "logintestfixture.h"
 #include "testmain.h"
 #include "users/frmchpass.h"
@@ -46,12 +47,8 @@ QString enterInLogin(bool addUserMode, const char* control)
 // What the user sees after Enter on the named control of the password change.
 QString enterInPasswordChange(const char* control)
 {
-    TestContext t;
-    UserAccounts accounts(t.settings, t.state.settingsRoot);
-    accounts.createUser("ann", "oldpass");
-    t.state.currentUser = "ann";
-    frmChPass dialog(t.context);
-    QSignalSpy finished(&dialog, &QDialog::finished);
+    ChangePasswordFixture f;
+    auto& [t, accounts, dialog, finished] = f;
     dialog.findChild<QLineEdit*>("txtPassword")->setText("newpass");
     dialog.findChild<QLineEdit*>("txtConfirm")->setText("newpass");
     dialog.show();
