@@ -13,6 +13,11 @@ class SkinFile final {
 public:
     using Values = QMap<QString, QString>;
 
+    // The three colours the main window paints itself with.
+    static constexpr QLatin1String kWindowColour{"BGCOLOR"};
+    static constexpr QLatin1String kPanelColour{"BGCOLOR2"};
+    static constexpr QLatin1String kTextColour{"TEXTCOL"};
+
     static Values read(const QString& path);
     static bool write(const QString& path, const Values& values);
 
