@@ -74,6 +74,9 @@ frmMain::~frmMain() = default;
 void frmMain::connectControls()
 {
     const MainControls& ui = m_controls;
+    // Given before the preferences load: a style sheet set later would undo the skin's colours.
+    for (QPushButton* button : {ui.cmdMenu, ui.cmdGo, ui.cmdBookList, ui.cmdBookAdd})
+        GiveStaticEdge(button);
     connect(m_quotes.get(), &Quotes::quoteShown, ui.Label2, &QLabel::setText);
     connect(ui.cmdGo, &QPushButton::clicked, m_navigation.get(), &PageNavigation::Go);
     connect(m_navigation.get(), &PageNavigation::selectionFormatChanged, this,
@@ -147,8 +150,6 @@ void frmMain::InitMainWindow()
                                  .arg(ProgramVersion::minor)
                                  .arg(ProgramVersion::revision));
     setMinimumSize(kMinimumSize);
-    for (QPushButton* button : {ui.cmdMenu, ui.cmdGo, ui.cmdBookList, ui.cmdBookAdd})
-        GiveStaticEdge(button);
     ui.picClock->DrawClockFace();
     ui.picClock->StartClock();
 }

@@ -20,12 +20,19 @@ double twipsPerPixel(const QWidget& window)
 
 MainWindowPreferences::MainWindowPreferences(QWidget& window, const MainControls& controls,
                                              WelcomePage& welcome)
-    : m_window(window), m_controls(controls), m_welcome(welcome), m_placement(twipsPerPixel(window))
+    : m_window(window), m_controls(controls), m_welcome(welcome),
+      m_placement(twipsPerPixel(window)), m_skinPainter(window, controls)
 {}
 
 void MainWindowPreferences::loadWelcomePage(const QString& path)
 {
     m_welcome.load(path);
+}
+
+void MainWindowPreferences::applySkin(const QString& path)
+{
+    m_skin = path;
+    m_skinPainter.paint(SkinFile::read(path));
 }
 
 PlacementState MainWindowPreferences::placementState() const

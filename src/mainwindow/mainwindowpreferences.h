@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/maincontrols.h"
+#include "mainwindow/skinpainter.h"
 #include "mainwindow/twipsplacement.h"
 #include "startup/preferencetarget.h"
 
@@ -18,7 +19,7 @@ public:
 
     void loadWelcomePage(const QString& path) override;
     QString skin() const override { return m_skin; }
-    void applySkin(const QString& path) override { m_skin = path; }
+    void applySkin(const QString& path) override;
     PlacementState placementState() const override;
     void setPlacementState(PlacementState state) override;
     double windowMetric(WindowMetric metric) const override;
@@ -31,6 +32,7 @@ private:
     const MainControls& m_controls;
     WelcomePage& m_welcome;
     TwipsPlacement m_placement;
+    SkinPainter m_skinPainter;
     QString m_skin;
 };
 

@@ -11,13 +11,18 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <functional>
 
 namespace Quillet {
 
-// The user ann logged in, her main window loaded and shown on 5 August 2001.
+// The user ann logged in, her main window loaded and shown on 5 August 2001; the installation
+// prepared as the test asks before the window loads.
 struct MainFixture {
-    explicit MainFixture(bool newUser = true)
+    explicit MainFixture(bool newUser = true,
+                         const std::function<void(TestContext&)>& prepare = nullptr)
     {
+        if (prepare)
+            prepare(t);
         t.settings.WriteValue(t.root("Switch"), "Value", "yes");
         UserAccounts(t.settings, t.state.settingsRoot).createUser("ann", "secret");
         t.state.currentUser = "ann";
