@@ -114,7 +114,10 @@ private slots:
         QLabel plain;
         plain.setTextFormat(Qt::PlainText);
         plain.setFont(quote->font());
-        plain.setPalette(quote->palette());
+        // The quotation stands on the window's colour, which the label itself does not set.
+        QPalette colours = quote->palette();
+        colours.setColor(QPalette::Window, colours.color(QPalette::Window));
+        plain.setPalette(colours);
         plain.setWordWrap(true);
         plain.setAlignment(quote->alignment());
         plain.setText(quote->text());
