@@ -25,11 +25,16 @@ bookmark_stored() { cmp -s "$FOLDER/bookmarks.txt" "$E2E_DIR/expected.txt"; }
 e2e_start_app
 create_first_user Ann Secret1
 
-go_to 2001-08-05
-xdotool mousemove --window "$MAIN" $EDITOR_X $EDITOR_Y click 1
-xdotool type --delay 15 "$LINE"
-xdotool mousemove --window "$MAIN" $SAVE_X $SAVE_Y click 1
-wait_for test -s "$FOLDER/5_8_2001.DIARY" || fail "Save did not write the page of 5 August 2001"
+# Goes to the day $1 (yyyy-mm-dd), writes $2 on its page and saves it into the file $3.
+write_page() {
+    go_to "$1"
+    xdotool mousemove --window "$MAIN" $EDITOR_X $EDITOR_Y click 1
+    xdotool type --delay 15 "$2"
+    xdotool mousemove --window "$MAIN" $SAVE_X $SAVE_Y click 1
+    wait_for test -s "$FOLDER/$3" || fail "Save did not write the page of $1"
+}
+
+write_page 2001-08-05 "$LINE" 5_8_2001.DIARY
 
 xdotool mousemove --window "$MAIN" $BOOK_ADD_X $BOOK_ADD_Y click 1
 box=$(wait_window Bookmark) || exit 1
@@ -40,11 +45,7 @@ wait_for bookmark_stored ||
 
 # A page of its own on the next day: had the program stayed on the bookmark's day, the words
 # would join its page instead. Saved, the day is left without a question.
-go_to 2001-08-06
-xdotool mousemove --window "$MAIN" $EDITOR_X $EDITOR_Y click 1
-xdotool type --delay 15 "Rain all day"
-xdotool mousemove --window "$MAIN" $SAVE_X $SAVE_Y click 1
-wait_for test -s "$FOLDER/6_8_2001.DIARY" || fail "Save did not write the page of 6 August 2001"
+write_page 2001-08-06 "Rain all day" 6_8_2001.DIARY
 
 xdotool mousemove --window "$MAIN" $BOOK_LIST_X $BOOK_LIST_Y click 1
 sleep 0.3

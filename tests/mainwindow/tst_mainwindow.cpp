@@ -18,6 +18,15 @@ const QString kSaveQuestion = "Current page is not saved, Do you want to save it
 const QString kQuitQuestion = "Are you sure you want to quit Quillet?";
 const QString kLogOffQuestion = "Are you sure, you want to logoff?";
 
+// Puts a file of the program's own into the installation folder.
+[[nodiscard]] bool writeInstallFile(const TestContext& t, const QString& name,
+                                    const QByteArray& content)
+{
+    QDir().mkpath(t.state.installFolder);
+    QFile file(t.state.installFile(name));
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
 QStringList texts(const FakeDialogs& dialogs)
 {
     QStringList shown;
@@ -75,12 +84,8 @@ private slots:
         QStringList firstShown;
         for (int start = 0; start < 2; ++start) {
             TestContext seed;
-            const QString install = seed.state.installFolder;
-            QDir().mkpath(install);
-            QFile quotes(install + "/quotes.txt");
-            QVERIFY(quotes.open(QIODevice::WriteOnly));
-            quotes.write("one\ntwo\nthree\nfour\nfive\nsix\nseven\neight\nnine\nten\n");
-            quotes.close();
+            QVERIFY(writeInstallFile(
+                seed, "quotes.txt", "one\ntwo\nthree\nfour\nfive\nsix\nseven\neight\nnine\nten\n"));
             seed.state.currentUser = "ann";
             Windows windows(seed.context);
             windows.showWindow(WindowId::Main);
@@ -101,11 +106,7 @@ private slots:
     void quotation_isShownAsPlainText()
     {
         TestContext t;
-        QDir().mkpath(t.state.installFolder);
-        QFile quotes(t.state.installFile("quotes.txt"));
-        QVERIFY(quotes.open(QIODevice::WriteOnly));
-        quotes.write("<b>Bold</b> &amp; <i>brave</i>\n");
-        quotes.close();
+        QVERIFY(writeInstallFile(t, "quotes.txt", "<b>Bold</b> &amp; <i>brave</i>\n"));
         t.state.currentUser = "ann";
         Windows windows(t.context);
         windows.showWindow(WindowId::Main);
@@ -114,7 +115,8 @@ private slots:
         QLabel plain;
         plain.setTextFormat(Qt::PlainText);
         plain.setFont(quote->font());
-        // The quotation stands on the window's colour, which the label itself does not set.
+        // The quotation stands on the window's colour, which it inherits; set on the loose label
+        // explicitly, or that label would take the application's default instead.
         QPalette colours = quote->palette();
         colours.setColor(QPalette::Window, colours.color(QPalette::Window));
         plain.setPalette(colours);
@@ -129,11 +131,9 @@ private slots:
     void welcomePage_isNeverSaved_theFirstKeyStartsAnEmptyPage()
     {
         TestContext t;
-        QDir().mkpath(t.state.installFolder);
-        QFile welcome(t.state.installFile("welcome.rtf"));
-        QVERIFY(welcome.open(QIODevice::WriteOnly));
-        welcome.write("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs40\\b Welcome to your diary\\par}");
-        welcome.close();
+        QVERIFY(writeInstallFile(
+            t, "welcome.rtf",
+            "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs40\\b Welcome to your diary\\par}"));
         t.settings.WriteValue(t.root("Switch"), "Value", "yes");
         UserAccounts(t.settings, t.state.settingsRoot).createUser("ann", "secret");
         t.state.currentUser = "ann";
