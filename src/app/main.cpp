@@ -1,6 +1,7 @@
 #include "app/windows.h"
 #include "platform/desktopshell.h"
 #include "platform/helpbrowser.h"
+#include "platform/nativewindowframes.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtprinter.h"
 #include "platform/sqliteregistry.h"
@@ -40,10 +41,11 @@ int main(int argc, char* argv[])
     QtPrinter printer;
     LogOnEntry logOn(settings, state.installFolder, LogOnEntry::defaultAutostartFile());
     SystemTrayIcon tray;
+    NativeWindowFrames frames;
     SystemTimeSource time;
     UnseededRandom random;
     AppContext context{state,   settings, appSettings, dialogs, shell, help,
-                       printer, logOn,    tray,        time,    random};
+                       printer, logOn,    tray,        frames,  time,  random};
 
     Windows windows(context);
     QObject::connect(&windows, &Windows::programEndRequested, &app, &QApplication::quit,

@@ -14,6 +14,7 @@
 #include "pages/richtextbox.h"
 #include "platform/dialogs.h"
 #include "platform/helpviewer.h"
+#include "platform/windowframes.h"
 #include "services/appcontext.h"
 #include "services/timesource.h"
 #include "startup/installationrecord.h"
@@ -31,7 +32,9 @@
 namespace Quillet {
 
 frmMain::frmMain(AppContext& context, WindowHost& windows)
-    : m_context(context), m_windows(windows), m_controls(*this, context),
+    : m_context(context), m_windows(windows), m_client(new QWidget(this)),
+      m_frame(*this, *m_client, context.frames.movesFramelessWindows()),
+      m_controls(*m_client, context),
       m_store(std::make_unique<PageStore>(context, *m_controls.page, *m_controls.Calender)),
       m_navigation(std::make_unique<PageNavigation>(context, *m_store, *m_controls.page,
                                                     *m_controls.Calender, *m_controls.cmbHistory,
@@ -60,13 +63,14 @@ frmMain::frmMain(AppContext& context, WindowHost& windows)
               [this](const QDate& date) { m_bookmarks->goToBookmark(date); },
               [this](const QString& skin) { m_windowPreferences.applySkin(skin); },
           })),
-      m_welcome(*m_store, *m_controls.page), m_windowPreferences(*this, m_controls, m_welcome),
+      m_welcome(*m_store, *m_controls.page),
+      m_windowPreferences(*this, m_frame, m_controls, m_welcome),
       m_preferences(context.settings, context.state, context.logOn)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(" Quillet"));
     connectControls();
-    resize(MainControls::kDesignSize);
+    resize(m_frame.windowSizeFor(MainControls::kDesignSize));
 }
 
 frmMain::~frmMain() = default;
@@ -103,8 +107,10 @@ void frmMain::connectControls()
 
 void frmMain::Form_Resize()
 {
-    if (!isMinimized())
-        m_controls.fitTo(size());
+    if (isMinimized())
+        return;
+    m_frame.place();
+    m_controls.fitTo(m_client->size());
 }
 
 void frmMain::resizeEvent(QResizeEvent* event)
@@ -149,7 +155,7 @@ void frmMain::InitMainWindow()
                                  .arg(ProgramVersion::major)
                                  .arg(ProgramVersion::minor)
                                  .arg(ProgramVersion::revision));
-    setMinimumSize(kMinimumSize);
+    m_frame.setClientMinimumSize(kMinimumSize);
     ui.picClock->DrawClockFace();
     ui.picClock->StartClock();
 }

@@ -2,6 +2,7 @@
 
 #include "mainwindow/maincontrols.h"
 #include "mainwindow/mainwindowpreferences.h"
+#include "mainwindow/skinframe.h"
 #include "mainwindow/welcomepage.h"
 #include "startup/loadablewindow.h"
 #include "startup/preferences.h"
@@ -56,6 +57,9 @@ private:
 
     AppContext& m_context;
     WindowHost& m_windows;
+    // Holds every control, inside the skin's caption bar and borders.
+    QWidget* m_client;
+    SkinFrame m_frame;
     MainControls m_controls;
     std::unique_ptr<PageStore> m_store;
     std::unique_ptr<PageNavigation> m_navigation;

@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindowpreferences.h"
 
 #include "mainwindow/colourblock.h"
+#include "mainwindow/skinframe.h"
 #include "mainwindow/welcomepage.h"
 #include "platform/bgrcolour.h"
 
@@ -18,9 +19,9 @@ double twipsPerPixel(const QWidget& window)
 
 } // namespace
 
-MainWindowPreferences::MainWindowPreferences(QWidget& window, const MainControls& controls,
-                                             WelcomePage& welcome)
-    : m_window(window), m_controls(controls), m_welcome(welcome),
+MainWindowPreferences::MainWindowPreferences(QWidget& window, SkinFrame& frame,
+                                             const MainControls& controls, WelcomePage& welcome)
+    : m_window(window), m_frame(frame), m_controls(controls), m_welcome(welcome),
       m_placement(twipsPerPixel(window)), m_skinPainter(window, controls)
 {}
 
@@ -32,7 +33,9 @@ void MainWindowPreferences::loadWelcomePage(const QString& path)
 void MainWindowPreferences::applySkin(const QString& path)
 {
     m_skin = path;
-    m_skinPainter.paint(SkinFile::read(path));
+    const SkinFile::Values skin = SkinFile::read(path);
+    m_skinPainter.paint(skin);
+    m_frame.apply(skin);
 }
 
 PlacementState MainWindowPreferences::placementState() const
@@ -70,10 +73,10 @@ double MainWindowPreferences::windowMetric(WindowMetric metric) const
         pixels = m_window.pos().y();
         break;
     case WindowMetric::Width:
-        pixels = m_window.geometry().width();
+        pixels = m_frame.clientSize().width();
         break;
     case WindowMetric::Height:
-        pixels = m_window.geometry().height();
+        pixels = m_frame.clientSize().height();
         break;
     }
     return m_placement.twipsFor(metric, pixels);
@@ -91,10 +94,10 @@ void MainWindowPreferences::setWindowMetric(WindowMetric metric, double twips)
         m_window.move(m_window.pos().x(), pixels);
         break;
     case WindowMetric::Width:
-        m_window.resize(pixels, m_window.height());
+        m_window.resize(m_frame.windowSizeFor(QSize(pixels, m_frame.clientSize().height())));
         break;
     case WindowMetric::Height:
-        m_window.resize(m_window.width(), pixels);
+        m_window.resize(m_frame.windowSizeFor(QSize(m_frame.clientSize().width(), pixels)));
         break;
     }
 }

@@ -9,13 +9,15 @@ class QWidget;
 
 namespace Quillet {
 
+class SkinFrame;
 class WelcomePage;
 
 // The main window's side of the stored preferences: its placement in twips, its skin, its
 // colour blocks and the welcome page of a first run.
 class MainWindowPreferences final : public PreferenceTarget {
 public:
-    MainWindowPreferences(QWidget& window, const MainControls& controls, WelcomePage& welcome);
+    MainWindowPreferences(QWidget& window, SkinFrame& frame, const MainControls& controls,
+                          WelcomePage& welcome);
 
     void loadWelcomePage(const QString& path) override;
     QString skin() const override { return m_skin; }
@@ -29,6 +31,7 @@ public:
 
 private:
     QWidget& m_window;
+    SkinFrame& m_frame;
     const MainControls& m_controls;
     WelcomePage& m_welcome;
     TwipsPlacement m_placement;

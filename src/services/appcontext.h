@@ -11,6 +11,7 @@ class HelpViewer;
 class Printer;
 class LogOnEntry;
 class TrayIcon;
+class WindowFrames;
 class TimeSource;
 class RandomSource;
 
@@ -26,6 +27,7 @@ struct AppContext {
     Printer& printer;
     LogOnEntry& logOn;
     TrayIcon& tray;
+    const WindowFrames& frames;
     const TimeSource& time;
     RandomSource& random;
 };

@@ -3,6 +3,7 @@
 #include "platform/helpviewer.h"
 #include "platform/shell.h"
 #include "platform/trayicon.h"
+#include "platform/windowframes.h"
 
 #include <QStringList>
 
@@ -42,6 +43,13 @@ public:
         pressed = std::move(onPress);
     }
     void hide() override { shown = false; }
+};
+
+// A desktop that moves frameless windows only where the test says so.
+class FakeWindowFrames final : public WindowFrames {
+public:
+    bool moves = false;
+    bool movesFramelessWindows() const override { return moves; }
 };
 
 } // namespace Quillet

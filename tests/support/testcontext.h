@@ -46,13 +46,14 @@ public:
     FakeShell shell;
     FakeHelpViewer help;
     FakeTrayIcon tray;
+    FakeWindowFrames frames;
     FakePrinter printer;
     LogOnEntry logOn{settings, dir.path() + QStringLiteral("/install"),
                      dir.path() + QStringLiteral("/autostart/quillet.desktop")};
     FakeTimeSource time;
     UnseededRandom random;
     AppContext context{state,   settings, appSettings, dialogs, shell, help,
-                       printer, logOn,    tray,        time,    random};
+                       printer, logOn,    tray,        frames,  time,  random};
 
     QString root(const QString& below) const { return kSettingsRoot + below; }
 
