@@ -1,6 +1,7 @@
 #include "mainwindow/captionbar.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QIcon>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -159,9 +160,29 @@ void CaptionBar::paintEvent(QPaintEvent*)
 
 void CaptionBar::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && m_window.windowHandle())
-        m_window.windowHandle()->startSystemMove();
+    if (event->button() == Qt::LeftButton)
+        m_pressedAt = event->position().toPoint();
     QWidget::mousePressEvent(event);
+}
+
+void CaptionBar::mouseMoveEvent(QMouseEvent* event)
+{
+    // Handed over only once the mouse moves: the desktop would take the second click of a
+    // double click otherwise.
+    if (m_pressedAt && (event->buttons() & Qt::LeftButton) &&
+        (event->position().toPoint() - *m_pressedAt).manhattanLength() >=
+            QApplication::startDragDistance() &&
+        m_window.windowHandle()) {
+        m_pressedAt.reset();
+        m_window.windowHandle()->startSystemMove();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CaptionBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_pressedAt.reset();
+    QWidget::mouseReleaseEvent(event);
 }
 
 void CaptionBar::mouseDoubleClickEvent(QMouseEvent* event)

@@ -3,6 +3,7 @@
 #include "mainwindow/skinframestyle.h"
 
 #include <QWidget>
+#include <optional>
 
 namespace Quillet {
 
@@ -25,6 +26,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
@@ -35,6 +38,7 @@ private:
     CaptionButton* m_minimise;
     CaptionButton* m_maximise;
     CaptionButton* m_close;
+    std::optional<QPoint> m_pressedAt;
 };
 
 } // namespace Quillet

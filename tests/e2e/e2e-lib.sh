@@ -31,8 +31,29 @@ e2e_start_display() {
     trap e2e_cleanup EXIT
 }
 
+# Openbox moves and resizes windows as asked, as a desktop does; ready once it has started
+# what it was told to.
+e2e_start_window_manager() {
+    need openbox
+    openbox --startup "touch $E2E_DIR/wm-ready" >"$E2E_DIR/openbox.log" 2>&1 &
+    E2E_WM=$!
+    wait_for test -e "$E2E_DIR/wm-ready" || fail "openbox did not start"
+}
+
+# The shipped skins, as an installation has them.
+e2e_install_skins() {
+    cp -r "$(dirname "$QUILLET_BIN")/skins" "$QUILLET_HOME/" || fail "no skins beside the program"
+}
+
+# The colour of the pixel at $2,$3 of window $1, as RRGGBB.
+pixel() {
+    import -window "$1" png:- 2>/dev/null | convert png:- -format "%[hex:p{$2,$3}]" info: 2>/dev/null |
+        cut -c1-6
+}
+
 e2e_cleanup() {
     [ -n "${E2E_APP:-}" ] && kill "$E2E_APP" 2>/dev/null
+    [ -n "${E2E_WM:-}" ] && kill "$E2E_WM" 2>/dev/null
     kill "$E2E_XVFB" 2>/dev/null
     rm -rf "$E2E_DIR"
 }
