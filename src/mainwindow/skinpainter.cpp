@@ -34,8 +34,9 @@ SkinPainter::SkinPainter(QWidget& window, const MainControls& controls)
 void SkinPainter::paint(const SkinFile::Values& skin) const
 {
     const QColor panel = colourOf(skin, SkinFile::kPanelColour);
-    // A toolbar draws no background of its own.
+    // A toolbar draws no background of its own, and would fill with the button colour.
     m_controls.Toolbar->setAutoFillBackground(true);
+    m_controls.Toolbar->setBackgroundRole(QPalette::Window);
     setRole(*m_controls.Toolbar, QPalette::Window, panel);
     // The buttons' edge style sheet paints their face, so the colour goes there.
     GiveStaticEdge(m_controls.cmdMenu, panel);

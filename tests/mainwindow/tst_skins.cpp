@@ -116,6 +116,9 @@ private slots:
         // The face beside the caption shows the colour, not only the palette.
         QWidget* go = f.child<QWidget>("cmdGo");
         QCOMPARE(go->grab().toImage().pixelColor(4, go->height() / 2), expected.panel);
+        QWidget* toolbar = f.child<QWidget>("Toolbar");
+        QCOMPARE(toolbar->grab().toImage().pixelColor(toolbar->width() - 3, toolbar->height() / 2),
+                 expected.panel);
         QCOMPARE(colour(f, "Label3", QPalette::WindowText), quoteSource);
         QCOMPARE(colour(f, "cmbHistory", QPalette::Button), history);
     }
