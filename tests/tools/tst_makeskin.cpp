@@ -102,11 +102,18 @@ private slots:
         const auto panel = SkinFile::colour(values, SkinFile::kPanelColour);
         const auto text = SkinFile::colour(values, SkinFile::kTextColour);
         QVERIFY(window && panel && text);
-        // The skinned labels stand on the window and on the panel; the buttons and the calendar
-        // keep their black text on the panel colour.
+        // The skinned labels stand on the window and on the panel; the version caption keeps
+        // its black text on the window, the buttons and the calendar theirs on the panel.
         QVERIFY2(contrast(*text, *window) >= 4.5, "labels on the window");
         QVERIFY2(contrast(*text, *panel) >= 4.5, "the date on the panel");
+        QVERIFY2(contrast(0, *window) >= 4.5, "the version caption");
         QVERIFY2(contrast(0, *panel) >= 4.5, "buttons and calendar");
+        // The title on both ends of the caption's gradient.
+        const auto title = SkinFile::colour(values, QStringLiteral("CAPTIONTEXTCOL"));
+        for (const char* end : {"CAPTIONCOLOR", "CAPTIONCOLOR2"}) {
+            const auto caption = SkinFile::colour(values, QLatin1String(end));
+            QVERIFY2(title && caption && contrast(*title, *caption) >= 4.5, end);
+        }
     }
 };
 
