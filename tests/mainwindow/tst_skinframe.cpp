@@ -1,13 +1,9 @@
-#include "mainfixture.h"
 #include "mainwindow/captionbar.h"
-#include "mainwindow/skinfile.h"
 #include "mainwindow/skinframestyle.h"
+#include "skinsupport.h"
 #include "testmain.h"
 
 #include <QAbstractButton>
-#include <QDir>
-#include <QFile>
-#include <QMenu>
 #include <QToolBar>
 
 using namespace Quillet;
@@ -22,33 +18,12 @@ const QByteArray kPlain = "BGCOLOR=0x3C9BC8\nBGCOLOR2=0xD6EEF7\nTEXTCOL=0x15155C
                           "CAPTIONHEIGHT=26\nBORDERWIDTH=5\n";
 const QByteArray kTall = "BGCOLOR=0\nBGCOLOR2=0\nTEXTCOL=0\nCAPTIONHEIGHT=40\nBORDERWIDTH=8\n";
 
-void writeSkin(TestContext& t, const char* name, const QByteArray& lines)
-{
-    QDir().mkpath(t.state.installFile("skins"));
-    QFile file(t.state.installFile("skins/") + name + ".jss");
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(SkinFile::encode(*SkinFile::parseLines(lines))) < 0)
-        qFatal("cannot write skin %s", name);
-}
-
 // A desktop that moves frameless windows, with the gold skin and a tall one to choose.
 void framedDesktop(TestContext& t)
 {
     t.frames.moves = true;
     writeSkin(t, "gold", kPlain);
     writeSkin(t, "tall", kTall);
-}
-
-void chooseSkin(const MainFixture& f, const QString& caption)
-{
-    QMenu* menu = f.main()->findChild<QMenu*>("m_cMenu");
-    for (QAction* item : menu->findChildren<QAction*>()) {
-        if (item->text() == caption && item->parent() != menu) {
-            emit menu->triggered(item);
-            return;
-        }
-    }
-    qFatal("no skin %s", qPrintable(caption));
 }
 
 QAbstractButton* captionButton(const MainFixture& f, const char* name)

@@ -1,10 +1,6 @@
-#include "mainfixture.h"
-#include "mainwindow/skinfile.h"
+#include "skinsupport.h"
 #include "testmain.h"
 
-#include <QDir>
-#include <QFile>
-#include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -51,32 +47,11 @@ Painted painted(const MainFixture& f)
     };
 }
 
-void writeSkin(TestContext& t, const char* name, const QByteArray& lines)
-{
-    QDir().mkpath(t.state.installFile("skins"));
-    QFile file(t.state.installFile("skins/") + name + ".jss");
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(SkinFile::encode(*SkinFile::parseLines(lines))) < 0)
-        qFatal("cannot write skin %s", name);
-}
-
 void installSkins(TestContext& t)
 {
     writeSkin(t, "gold", "BGCOLOR=0x3C9BC8\nBGCOLOR2=0xD6EEF7\nTEXTCOL=0x15155C\n");
     writeSkin(t, "ocean", "BGCOLOR=0xE4CBA9\nBGCOLOR2=0xFAF3EA\nTEXTCOL=0x5C3A12\n");
     writeSkin(t, "untitled", "BGCOLOR=0xE4CBA9\nTEXTCOL=0x5C3A12\n");
-}
-
-void chooseSkin(const MainFixture& f, const QString& caption)
-{
-    QMenu* menu = f.main()->findChild<QMenu*>("m_cMenu");
-    for (QAction* item : menu->findChildren<QAction*>()) {
-        if (item->text() == caption && item->parent() != menu) {
-            emit menu->triggered(item);
-            return;
-        }
-    }
-    qFatal("no skin %s", qPrintable(caption));
 }
 
 } // namespace
