@@ -102,9 +102,9 @@ type_into() {
 # The program may be writing settings at the same moment: wait for its lock.
 stored_hex() { sqlite3 -cmd ".timeout 5000" "$QUILLET_REGISTRY" "SELECT hex(data) FROM registry_values WHERE root='HKEY_CURRENT_USER' AND lookup_path=lower('$1') AND lookup_name=lower('$2')"; }
 
-# Waits up to 5 s for the command to succeed.
+# Waits up to 5 s (or E2E_WAIT tenths of a second) for the command to succeed.
 wait_for() {
-    for _ in $(seq 50); do
+    for _ in $(seq "${E2E_WAIT:-50}"); do
         "$@" && return 0
         sleep 0.1
     done
@@ -139,6 +139,9 @@ menu_keys() {
         sleep 0.1
     done
 }
+
+# Whether no window titled $1 (no pattern characters in it) is visible.
+no_window() { [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
 
 # Fails with $1 when a message box of the program is open.
 no_message_box() {

@@ -18,7 +18,8 @@ menu_keys o
 options=$(wait_window Options) || exit 1
 xdotool mousemove --window "$options" $SPLASH_X $SPLASH_Y click 1
 type_into "$options" "{Return}"
-wait_for test "$(stored_hex 'Software\Quillet\Global' 'Show splash')" = 2030 ||
+splash_cleared() { [ "$(stored_hex 'Software\Quillet\Global' 'Show splash')" = 2030 ]; }
+wait_for splash_cleared ||
     fail "Show splash holds $(stored_hex 'Software\Quillet\Global' 'Show splash'), not ' 0'"
 
 menu_keys c
