@@ -6,6 +6,7 @@
 #include "platform/qtprinter.h"
 #include "platform/sqliteregistry.h"
 #include "platform/systemtrayicon.h"
+#include "platform/xcbwindowsystem.h"
 #include "services/appcontext.h"
 #include "services/randomsource.h"
 #include "services/timesource.h"
@@ -44,8 +45,9 @@ int main(int argc, char* argv[])
     NativeWindowFrames frames;
     SystemTimeSource time;
     UnseededRandom random;
-    AppContext context{state,   settings, appSettings, dialogs, shell, help,
-                       printer, logOn,    tray,        frames,  time,  random};
+    XcbWindowSystem windowSystem;
+    AppContext context{state, settings, appSettings, dialogs, shell,  help,        printer,
+                       logOn, tray,     frames,      time,    random, windowSystem};
 
     Windows windows(context);
     QObject::connect(&windows, &Windows::programEndRequested, &app, &QApplication::quit,

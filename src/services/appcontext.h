@@ -14,6 +14,7 @@ class TrayIcon;
 class WindowFrames;
 class TimeSource;
 class RandomSource;
+class WindowSystem;
 
 // What every window of the program is handed at construction: the program-wide state, the
 // settings, the platform services and the sources of time and chance.
@@ -30,6 +31,7 @@ struct AppContext {
     const WindowFrames& frames;
     const TimeSource& time;
     RandomSource& random;
+    WindowSystem& windowSystem;
 };
 
 } // namespace Quillet

@@ -1,4 +1,5 @@
 #include "pages/quotes.h"
+#include "scriptedrandom.h"
 #include "services/randomsource.h"
 #include "testmain.h"
 
@@ -9,12 +10,6 @@
 using namespace Quillet;
 
 namespace {
-
-class FakeRandom final : public RandomSource {
-public:
-    double next() override { return values.takeFirst(); }
-    QList<double> values;
-};
 
 QString writeFile(const QTemporaryDir& dir, const QByteArray& content)
 {
@@ -73,7 +68,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QStringList, quotations);
         QTemporaryDir dir;
-        FakeRandom random;
+        ScriptedRandom random;
         random.values = {0.0};
         Quotes quotes(random);
         QSignalSpy spy(&quotes, &Quotes::quoteShown);
@@ -86,7 +81,7 @@ private slots:
     void load_appendsToTheList()
     {
         QTemporaryDir dir;
-        FakeRandom random;
+        ScriptedRandom random;
         random.values = {0.0, 0.99};
         Quotes quotes(random);
         QSignalSpy spy(&quotes, &Quotes::quoteShown);
@@ -115,7 +110,7 @@ private slots:
         QFETCH(int, pick);
         QFETCH(QString, quote);
         QTemporaryDir dir;
-        FakeRandom random;
+        ScriptedRandom random;
         random.values = {0.0, r};
         Quotes quotes(random);
         QVERIFY(quotes.LoadQuotes(writeFile(dir, "First\n\nThird\n")));

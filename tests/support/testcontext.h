@@ -3,6 +3,7 @@
 #include "fakedialogs.h"
 #include "fakeprinter.h"
 #include "fakeservices.h"
+#include "fakewindowsystem.h"
 #include "platform/sqliteregistry.h"
 #include "services/appcontext.h"
 #include "services/randomsource.h"
@@ -52,8 +53,9 @@ public:
                      dir.path() + QStringLiteral("/autostart/quillet.desktop")};
     FakeTimeSource time;
     UnseededRandom random;
-    AppContext context{state,   settings, appSettings, dialogs, shell, help,
-                       printer, logOn,    tray,        frames,  time,  random};
+    FakeWindowSystem windowSystem;
+    AppContext context{state, settings, appSettings, dialogs, shell,  help,        printer,
+                       logOn, tray,     frames,      time,    random, windowSystem};
 
     QString root(const QString& below) const { return kSettingsRoot + below; }
 
