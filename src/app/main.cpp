@@ -5,6 +5,7 @@
 #include "platform/qtdialogs.h"
 #include "platform/qtprinter.h"
 #include "platform/sqliteregistry.h"
+#include "platform/systemmidiplayer.h"
 #include "platform/systemtrayicon.h"
 #include "platform/xcbwindowsystem.h"
 #include "services/appcontext.h"
@@ -43,11 +44,12 @@ int main(int argc, char* argv[])
     LogOnEntry logOn(settings, state.installFolder, LogOnEntry::defaultAutostartFile());
     SystemTrayIcon tray;
     NativeWindowFrames frames;
+    const std::unique_ptr<MidiPlayer> midi = MakeSystemMidiPlayer();
     SystemTimeSource time;
     UnseededRandom random;
     XcbWindowSystem windowSystem;
-    AppContext context{state, settings, appSettings, dialogs, shell,  help,        printer,
-                       logOn, tray,     frames,      time,    random, windowSystem};
+    AppContext context{state, settings, appSettings, dialogs, shell, help,   printer,
+                       logOn, tray,     frames,      *midi,   time,  random, windowSystem};
 
     Windows windows(context);
     QObject::connect(&windows, &Windows::programEndRequested, &app, &QApplication::quit,

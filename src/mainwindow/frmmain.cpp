@@ -1,5 +1,6 @@
 #include "mainwindow/frmmain.h"
 
+#include "extras/frmcredits.h"
 #include "mainwindow/bookmarks.h"
 #include "mainwindow/colourblock.h"
 #include "mainwindow/commandmenu.h"
@@ -59,7 +60,10 @@ frmMain::frmMain(AppContext& context, WindowHost& windows)
                   frmOptions options(m_context, this);
                   options.exec();
               },
-              [this] { showAbout(); },
+              [this] {
+                  frmCredits credits(m_context, this);
+                  credits.exec();
+              },
               [this](const QDate& date) { m_bookmarks->goToBookmark(date); },
               [this](const QString& skin) { m_windowPreferences.applySkin(skin); },
           })),
@@ -158,18 +162,6 @@ void frmMain::InitMainWindow()
     m_frame.setClientMinimumSize(kMinimumSize);
     ui.picClock->DrawClockFace();
     ui.picClock->StartClock();
-}
-
-void frmMain::showAbout()
-{
-    m_context.dialogs.message(this,
-                              QStringLiteral("Quillet %1.%2.%3\r\rA personal diary: one page for "
-                                             "every day.")
-                                  .arg(ProgramVersion::major)
-                                  .arg(ProgramVersion::minor)
-                                  .arg(ProgramVersion::revision),
-                              MessageButtons::Ok, MessageIcon::Information,
-                              QStringLiteral("About Quillet"));
 }
 
 bool frmMain::Form_Unload()

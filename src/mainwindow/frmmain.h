@@ -53,7 +53,6 @@ protected:
 
 private:
     void connectControls();
-    void showAbout();
 
     AppContext& m_context;
     WindowHost& m_windows;

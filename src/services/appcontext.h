@@ -12,6 +12,7 @@ class Printer;
 class LogOnEntry;
 class TrayIcon;
 class WindowFrames;
+class MidiPlayer;
 class TimeSource;
 class RandomSource;
 class WindowSystem;
@@ -29,6 +30,7 @@ struct AppContext {
     LogOnEntry& logOn;
     TrayIcon& tray;
     const WindowFrames& frames;
+    MidiPlayer& midi;
     const TimeSource& time;
     RandomSource& random;
     WindowSystem& windowSystem;

@@ -1,3 +1,4 @@
+#include "extras/frmcredits.h"
 #include "mainfixture.h"
 #include "mainwindow/commandmenu.h"
 #include "testmain.h"
@@ -196,6 +197,33 @@ private slots:
         QVERIFY(!f.button.isChecked());
         QCOMPARE(f.done, done);
         QVERIFY(!QApplication::activePopupWidget());
+    }
+
+    void about_opensTheCreditsWithTheirTune_whichStopsTheMomentTheyClose()
+    {
+        MainFixture f(false);
+        QMenu* menu = f.main()->findChild<QMenu*>("m_cMenu");
+        QVERIFY(menu);
+        QString shown;
+        QStringList whileOpen;
+        QStringList rightAfterOk;
+        QTimer::singleShot(0, [&] {
+            auto* credits = qobject_cast<frmCredits*>(QApplication::activeModalWidget());
+            if (!credits)
+                return;
+            shown = credits->windowTitle();
+            whileOpen = f.t.midi.calls;
+            credits->findChild<QPushButton*>("cmdOK")->click();
+            rightAfterOk = f.t.midi.calls;
+        });
+        emit menu->triggered(find(*menu, "&About Quillet..."));
+        QCOMPARE(shown, "Credits");
+        const QString open = "open " + f.t.state.installFile("e1.mid");
+        QCOMPARE(whileOpen, (QStringList{open, "play"}));
+        QCOMPARE(rightAfterOk, (QStringList{open, "play", "stop", "close"}));
+        QCOMPARE(f.t.midi.calls, rightAfterOk);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(f.t.dialogs.messages.isEmpty());
     }
 
     void close_withTheQuitQuestionAnsweredNo_asksASecondTime()

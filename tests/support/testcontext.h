@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakedialogs.h"
+#include "fakemidiplayer.h"
 #include "fakeprinter.h"
 #include "fakeservices.h"
 #include "fakewindowsystem.h"
@@ -49,13 +50,14 @@ public:
     FakeTrayIcon tray;
     FakeWindowFrames frames;
     FakePrinter printer;
+    FakeMidiPlayer midi;
     LogOnEntry logOn{settings, dir.path() + QStringLiteral("/install"),
                      dir.path() + QStringLiteral("/autostart/quillet.desktop")};
     FakeTimeSource time;
     UnseededRandom random;
     FakeWindowSystem windowSystem;
-    AppContext context{state, settings, appSettings, dialogs, shell,  help,        printer,
-                       logOn, tray,     frames,      time,    random, windowSystem};
+    AppContext context{state, settings, appSettings, dialogs, shell, help,   printer,
+                       logOn, tray,     frames,      midi,    time,  random, windowSystem};
 
     QString root(const QString& below) const { return kSettingsRoot + below; }
 
