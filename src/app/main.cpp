@@ -6,6 +6,7 @@
 #include "platform/qtprinter.h"
 #include "platform/sqliteregistry.h"
 #include "platform/systemtrayicon.h"
+#include "platform/xcbhotkeys.h"
 #include "services/appcontext.h"
 #include "services/randomsource.h"
 #include "services/timesource.h"
@@ -41,11 +42,12 @@ int main(int argc, char* argv[])
     QtPrinter printer;
     LogOnEntry logOn(settings, state.installFolder, LogOnEntry::defaultAutostartFile());
     SystemTrayIcon tray;
+    XcbHotKeys hotKeys;
     NativeWindowFrames frames;
     SystemTimeSource time;
     UnseededRandom random;
-    AppContext context{state,   settings, appSettings, dialogs, shell, help,
-                       printer, logOn,    tray,        frames,  time,  random};
+    AppContext context{state, settings, appSettings, dialogs, shell, help,  printer,
+                       logOn, tray,     hotKeys,     frames,  time,  random};
 
     Windows windows(context);
     QObject::connect(&windows, &Windows::programEndRequested, &app, &QApplication::quit,

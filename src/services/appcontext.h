@@ -11,6 +11,7 @@ class HelpViewer;
 class Printer;
 class LogOnEntry;
 class TrayIcon;
+class HotKeyPlatform;
 class WindowFrames;
 class TimeSource;
 class RandomSource;
@@ -27,6 +28,7 @@ struct AppContext {
     Printer& printer;
     LogOnEntry& logOn;
     TrayIcon& tray;
+    HotKeyPlatform& hotKeys;
     const WindowFrames& frames;
     const TimeSource& time;
     RandomSource& random;

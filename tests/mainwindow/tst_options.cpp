@@ -116,8 +116,8 @@ struct OptionsFixture {
     RecordingRegistry registry{t.registry};
     SettingsStore settings{registry};
     LogOnEntry logOn{settings, t.state.installFolder, t.dir.path() + "/autostart/quillet.desktop"};
-    AppContext context{t.state,   settings, t.appSettings, t.dialogs, t.shell, t.help,
-                       t.printer, logOn,    t.tray,        t.frames,  t.time,  t.random};
+    AppContext context{t.state, settings, t.appSettings, t.dialogs, t.shell, t.help,  t.printer,
+                       logOn,   t.tray,   t.hotKeys,     t.frames,  t.time,  t.random};
     std::unique_ptr<frmOptions> dialog;
 };
 

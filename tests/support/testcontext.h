@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakedialogs.h"
+#include "fakehotkeys.h"
 #include "fakeprinter.h"
 #include "fakeservices.h"
 #include "platform/sqliteregistry.h"
@@ -46,14 +47,15 @@ public:
     FakeShell shell;
     FakeHelpViewer help;
     FakeTrayIcon tray;
+    FakeHotKeys hotKeys;
     FakeWindowFrames frames;
     FakePrinter printer;
     LogOnEntry logOn{settings, dir.path() + QStringLiteral("/install"),
                      dir.path() + QStringLiteral("/autostart/quillet.desktop")};
     FakeTimeSource time;
     UnseededRandom random;
-    AppContext context{state,   settings, appSettings, dialogs, shell, help,
-                       printer, logOn,    tray,        frames,  time,  random};
+    AppContext context{state, settings, appSettings, dialogs, shell, help,  printer,
+                       logOn, tray,     hotKeys,     frames,  time,  random};
 
     QString root(const QString& below) const { return kSettingsRoot + below; }
 
