@@ -5,6 +5,7 @@
 #include "mainwindow/commandmenu.h"
 #include "mainwindow/editingcommands.h"
 #include "mainwindow/frmoptions.h"
+#include "mainwindow/hotkeycommands.h"
 #include "mainwindow/pagetoolbar.h"
 #include "pages/clockface.h"
 #include "pages/monthcalendar.h"
@@ -27,7 +28,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace Quillet {
 
@@ -55,13 +55,19 @@ frmMain::frmMain(AppContext& context, WindowHost& windows)
                   close();
               },
               [this] { m_bookmarks->cmdBookAdd_Click(); },
-              [this] {
-                  frmOptions options(m_context, this);
-                  options.exec();
-              },
+              [this] { showOptions(); },
               [this] { showAbout(); },
               [this](const QDate& date) { m_bookmarks->goToBookmark(date); },
               [this](const QString& skin) { m_windowPreferences.applySkin(skin); },
+          })),
+      m_hotKeys(std::make_unique<HotKeyCommands>(
+          context, *this, *m_controls.tmrEarthquake,
+          HotKeyCommands::Commands{
+              [this] { showOptions(); },
+              [this] { m_store->SavePage(); },
+              // Exactly as the toolbar's Print.
+              [this] { m_controls.Toolbar->button(QStringLiteral("print"))->trigger(); },
+              [this](const QString& key) { m_commands->toggleSelStyle(key); },
           })),
       m_welcome(*m_store, *m_controls.page),
       m_windowPreferences(*this, m_frame, m_controls, m_welcome),
@@ -100,9 +106,6 @@ void frmMain::connectControls()
     connect(m_bookmarks.get(), &Bookmarks::listShownOrHidden, this, &frmMain::Form_Resize);
     connect(ui.cmdBookAdd, &QPushButton::clicked, m_bookmarks.get(), &Bookmarks::cmdBookAdd_Click);
     ui.Label1->installEventFilter(this);
-    // Ctrl+P prints exactly as the toolbar's Print does.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated,
-            ui.Toolbar->button(QStringLiteral("print")), &QAction::trigger);
 }
 
 void frmMain::Form_Resize()
@@ -132,6 +135,7 @@ void frmMain::Form_Load()
     if (state.firstRun || state.newUser)
         m_preferences.ApplyFirstRunDefaults(m_windowPreferences);
     m_preferences.LoadPreferences(m_windowPreferences);
+    m_hotKeys->RegisterHotKeys();
     InitMainWindow();
     m_menu->BuildCommandMenu(m_bookmarks->load());
     m_store->SetPageText(m_controls.Calender->Value());
@@ -160,6 +164,12 @@ void frmMain::InitMainWindow()
     ui.picClock->StartClock();
 }
 
+void frmMain::showOptions()
+{
+    frmOptions options(m_context, this);
+    options.exec();
+}
+
 void frmMain::showAbout()
 {
     m_context.dialogs.message(this,
@@ -186,6 +196,7 @@ bool frmMain::Form_Unload()
             return false;
     }
     m_context.help.closeAll();
+    m_hotKeys->Clear();
     return true;
 }
 
