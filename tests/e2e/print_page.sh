@@ -69,7 +69,7 @@ xdotool key ctrl+p
 preview=$(wait_window "Print Preview") || exit 1
 # The Print button, first on the preview's toolbar.
 xdotool mousemove --window "$preview" 30 16 click 1
-wait_for test -z "$(xdotool search --onlyvisible --name '^Print Preview$' 2>/dev/null)" ||
+wait_for sh -c "[ -z \"\$(xdotool search --onlyvisible --name '^Print Preview\$' 2>/dev/null)\" ]" ||
     fail "the preview stayed open after Print"
 wait_for sh -c "[ \$(lpstat -W completed -o | wc -l) -ge 1 ]" || fail "no print job completed"
 jobs=$(lpstat -W completed -o | wc -l)

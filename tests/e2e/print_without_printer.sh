@@ -18,7 +18,7 @@ error=$(wait_window "Printer Error") || exit 1
 [ -z "$(xdotool search --onlyvisible --name '^Print Preview$' 2>/dev/null)" ] ||
     fail "a preview opened without a printer"
 type_into "$error" "{Return}"
-wait_for test -z "$(xdotool search --onlyvisible --name '^Printer Error$' 2>/dev/null)" ||
+wait_for sh -c "[ -z \"\$(xdotool search --onlyvisible --name '^Printer Error\$' 2>/dev/null)\" ]" ||
     fail "the printer error did not close with Return"
 [ -z "$(xdotool search --onlyvisible --name '^Print Preview$' 2>/dev/null)" ] ||
     fail "a preview opened after the printer error"
