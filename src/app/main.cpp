@@ -7,6 +7,7 @@
 #include "platform/sqliteregistry.h"
 #include "platform/systemmidiplayer.h"
 #include "platform/systemtrayicon.h"
+#include "platform/xcbhotkeys.h"
 #include "platform/xcbwindowsystem.h"
 #include "services/appcontext.h"
 #include "services/randomsource.h"
@@ -43,13 +44,14 @@ int main(int argc, char* argv[])
     QtPrinter printer;
     LogOnEntry logOn(settings, state.installFolder, LogOnEntry::defaultAutostartFile());
     SystemTrayIcon tray;
+    XcbHotKeys hotKeys;
     NativeWindowFrames frames;
     const std::unique_ptr<MidiPlayer> midi = MakeSystemMidiPlayer();
     SystemTimeSource time;
     UnseededRandom random;
     XcbWindowSystem windowSystem;
-    AppContext context{state, settings, appSettings, dialogs, shell, help,   printer,
-                       logOn, tray,     frames,      *midi,   time,  random, windowSystem};
+    AppContext context{state, settings, appSettings, dialogs, shell, help,   printer,     logOn,
+                       tray,  hotKeys,  frames,      *midi,   time,  random, windowSystem};
 
     Windows windows(context);
     QObject::connect(&windows, &Windows::programEndRequested, &app, &QApplication::quit,

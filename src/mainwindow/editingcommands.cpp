@@ -84,6 +84,22 @@ void EditingCommands::Toolbar_ButtonClick(int index, const QString& key)
         pressAlignment(RichTextBox::AlignCenter);
 }
 
+void EditingCommands::toggleSelStyle(const QString& key)
+{
+    std::optional<bool> current;
+    if (key == kBold)
+        current = m_page.SelBold();
+    else if (key == kItalics)
+        current = m_page.SelItalic();
+    else if (key == kUnderline)
+        current = m_page.SelUnderline();
+    else
+        return;
+    // The click turns the button over, and the selection follows the button.
+    m_toolbar.setPressed(key, current.value_or(false));
+    m_toolbar.button(key)->trigger();
+}
+
 void EditingCommands::pressAlignment(int alignment)
 {
     m_page.setSelAlignment(alignment);

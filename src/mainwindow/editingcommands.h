@@ -31,6 +31,9 @@ public:
     void colBlocks_Click(const QColor& colour);
     // Lets the user choose the block's colour; the selection keeps its own.
     void colBlocks_DblClick(ColourBlock& block);
+    // "bold", "italics" or "underline" as its toolbar button would be clicked now: the
+    // selection takes the opposite of its value, and a mixed selection takes the attribute.
+    void toggleSelStyle(const QString& key);
 
     void updateCombos();
     void updateToolbar();

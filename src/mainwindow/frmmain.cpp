@@ -6,6 +6,7 @@
 #include "mainwindow/commandmenu.h"
 #include "mainwindow/editingcommands.h"
 #include "mainwindow/frmoptions.h"
+#include "mainwindow/hotkeycommands.h"
 #include "mainwindow/pagetoolbar.h"
 #include "pages/clockface.h"
 #include "pages/monthcalendar.h"
@@ -28,7 +29,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace Quillet {
 
@@ -56,16 +56,19 @@ frmMain::frmMain(AppContext& context, WindowHost& windows)
                   close();
               },
               [this] { m_bookmarks->cmdBookAdd_Click(); },
-              [this] {
-                  frmOptions options(m_context, this);
-                  options.exec();
-              },
-              [this] {
-                  frmCredits credits(m_context, this);
-                  credits.exec();
-              },
+              [this] { showOptions(); },
+              [this] { showCredits(); },
               [this](const QDate& date) { m_bookmarks->goToBookmark(date); },
               [this](const QString& skin) { m_windowPreferences.applySkin(skin); },
+          })),
+      m_hotKeys(std::make_unique<HotKeyCommands>(
+          context, *this, *m_controls.tmrEarthquake,
+          HotKeyCommands::Commands{
+              [this] { showOptions(); },
+              [this] { m_store->SavePage(); },
+              // Exactly as the toolbar's Print.
+              [this] { m_controls.Toolbar->button(QStringLiteral("print"))->trigger(); },
+              [this](const QString& key) { m_commands->toggleSelStyle(key); },
           })),
       m_welcome(*m_store, *m_controls.page),
       m_windowPreferences(*this, m_frame, m_controls, m_welcome),
@@ -104,9 +107,6 @@ void frmMain::connectControls()
     connect(m_bookmarks.get(), &Bookmarks::listShownOrHidden, this, &frmMain::Form_Resize);
     connect(ui.cmdBookAdd, &QPushButton::clicked, m_bookmarks.get(), &Bookmarks::cmdBookAdd_Click);
     ui.Label1->installEventFilter(this);
-    // Ctrl+P prints exactly as the toolbar's Print does.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated,
-            ui.Toolbar->button(QStringLiteral("print")), &QAction::trigger);
 }
 
 void frmMain::Form_Resize()
@@ -136,6 +136,7 @@ void frmMain::Form_Load()
     if (state.firstRun || state.newUser)
         m_preferences.ApplyFirstRunDefaults(m_windowPreferences);
     m_preferences.LoadPreferences(m_windowPreferences);
+    m_hotKeys->RegisterHotKeys();
     InitMainWindow();
     m_menu->BuildCommandMenu(m_bookmarks->load());
     m_store->SetPageText(m_controls.Calender->Value());
@@ -164,6 +165,18 @@ void frmMain::InitMainWindow()
     ui.picClock->StartClock();
 }
 
+void frmMain::showOptions()
+{
+    frmOptions options(m_context, this);
+    options.exec();
+}
+
+void frmMain::showCredits()
+{
+    frmCredits credits(m_context, this);
+    credits.exec();
+}
+
 bool frmMain::Form_Unload()
 {
     SaveWindowMetrics();
@@ -178,6 +191,7 @@ bool frmMain::Form_Unload()
             return false;
     }
     m_context.help.closeAll();
+    m_hotKeys->Clear();
     return true;
 }
 

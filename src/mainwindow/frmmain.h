@@ -16,6 +16,7 @@ struct AppContext;
 class Bookmarks;
 class CommandMenu;
 class EditingCommands;
+class HotKeyCommands;
 class PageNavigation;
 class PageStore;
 class Quotes;
@@ -53,6 +54,8 @@ protected:
 
 private:
     void connectControls();
+    void showCredits();
+    void showOptions();
 
     AppContext& m_context;
     WindowHost& m_windows;
@@ -66,6 +69,7 @@ private:
     std::unique_ptr<EditingCommands> m_commands;
     std::unique_ptr<Bookmarks> m_bookmarks;
     std::unique_ptr<CommandMenu> m_menu;
+    std::unique_ptr<HotKeyCommands> m_hotKeys;
     WelcomePage m_welcome;
     MainWindowPreferences m_windowPreferences;
     Preferences m_preferences;

@@ -11,6 +11,7 @@ class HelpViewer;
 class Printer;
 class LogOnEntry;
 class TrayIcon;
+class HotKeyPlatform;
 class WindowFrames;
 class MidiPlayer;
 class TimeSource;
@@ -29,6 +30,7 @@ struct AppContext {
     Printer& printer;
     LogOnEntry& logOn;
     TrayIcon& tray;
+    HotKeyPlatform& hotKeys;
     const WindowFrames& frames;
     MidiPlayer& midi;
     const TimeSource& time;

@@ -287,8 +287,7 @@ private slots:
             }
         });
         if (byKey) {
-            QApplication::setActiveWindow(f.main());
-            QTest::keyClick(f.page(), Qt::Key_P, Qt::ControlModifier);
+            QVERIFY(f.t.hotKeys.press(HotKeyPlatform::Control, 'P'));
         } else {
             f.click("print");
         }

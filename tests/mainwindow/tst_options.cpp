@@ -116,9 +116,9 @@ struct OptionsFixture {
     RecordingRegistry registry{t.registry};
     SettingsStore settings{registry};
     LogOnEntry logOn{settings, t.state.installFolder, t.dir.path() + "/autostart/quillet.desktop"};
-    AppContext context{t.state, settings,  t.appSettings, t.dialogs,     t.shell,
-                       t.help,  t.printer, logOn,         t.tray,        t.frames,
-                       t.midi,  t.time,    t.random,      t.windowSystem};
+    AppContext context{t.state,  settings,  t.appSettings, t.dialogs, t.shell,
+                       t.help,   t.printer, logOn,         t.tray,    t.hotKeys,
+                       t.frames, t.midi,    t.time,        t.random,  t.windowSystem};
     std::unique_ptr<frmOptions> dialog;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakedialogs.h"
+#include "fakehotkeys.h"
 #include "fakemidiplayer.h"
 #include "fakeprinter.h"
 #include "fakeservices.h"
@@ -48,6 +49,7 @@ public:
     FakeShell shell;
     FakeHelpViewer help;
     FakeTrayIcon tray;
+    FakeHotKeys hotKeys;
     FakeWindowFrames frames;
     FakePrinter printer;
     FakeMidiPlayer midi;
@@ -56,8 +58,8 @@ public:
     FakeTimeSource time;
     UnseededRandom random;
     FakeWindowSystem windowSystem;
-    AppContext context{state, settings, appSettings, dialogs, shell, help,   printer,
-                       logOn, tray,     frames,      midi,    time,  random, windowSystem};
+    AppContext context{state, settings, appSettings, dialogs, shell, help,   printer,     logOn,
+                       tray,  hotKeys,  frames,      midi,    time,  random, windowSystem};
 
     QString root(const QString& below) const { return kSettingsRoot + below; }
 
