@@ -45,8 +45,10 @@ const QString kEasterEgg = QStringLiteral("Easter Egg");
 HotKeyCommands::HotKeyCommands(AppContext& context, QWidget& window, QTimer& tmrEarthquake,
                                Commands commands)
     : m_context(context), m_window(window), m_tmrEarthquake(tmrEarthquake),
-      m_commands(std::move(commands))
-{}
+      m_shake(context.windowSystem, context.random), m_commands(std::move(commands))
+{
+    connect(&m_tmrEarthquake, &QTimer::timeout, this, [this] { m_shake.ShakeDesktop(); });
+}
 
 HotKeyCommands::~HotKeyCommands() = default;
 

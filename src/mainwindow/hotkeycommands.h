@@ -1,5 +1,7 @@
 #pragma once
 
+#include "extras/desktopshake.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -44,6 +46,7 @@ private:
     AppContext& m_context;
     QWidget& m_window;
     QTimer& m_tmrEarthquake;
+    DesktopShake m_shake;
     Commands m_commands;
     std::unique_ptr<cRegHotKey> m_hotkey;
 };

@@ -3,7 +3,6 @@
 #include "platform/xcbdisplay.h"
 
 #include <QGuiApplication>
-#include <algorithm>
 
 namespace Quillet {
 
@@ -12,14 +11,7 @@ bool NativeWindowFrames::movesFramelessWindows() const
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return true;
     const std::optional<XcbDisplay> display = XcbDisplay::ofApplication();
-    if (!display || !display->windowManagerRuns())
-        return false;
-    const xcb_atom_t wanted = display->atom("_NET_WM_MOVERESIZE");
-    const auto supported = propertyValues(
-        display->property(display->root(), display->atom("_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096)
-            .get());
-    return wanted != XCB_ATOM_NONE &&
-           std::find(supported.begin(), supported.end(), wanted) != supported.end();
+    return display && display->windowManagerSupports("_NET_WM_MOVERESIZE");
 }
 
 } // namespace Quillet

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
+#include <algorithm>
 #include <cstring>
 
 namespace Quillet {
@@ -70,6 +71,17 @@ bool XcbDisplay::windowManagerRuns() const
         return false;
     const auto onManager = propertyValues(property(onRoot[0], check, XCB_ATOM_WINDOW, 1).get());
     return onManager.size() == 1 && onManager[0] == onRoot[0];
+}
+
+bool XcbDisplay::windowManagerSupports(const char* hint) const
+{
+    if (!windowManagerRuns())
+        return false;
+    const xcb_atom_t wanted = atom(hint);
+    const auto supported =
+        propertyValues(property(m_root, atom("_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096).get());
+    return wanted != XCB_ATOM_NONE &&
+           std::find(supported.begin(), supported.end(), wanted) != supported.end();
 }
 
 } // namespace Quillet

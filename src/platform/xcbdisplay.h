@@ -51,6 +51,8 @@ public:
 
     // Whether a window manager that follows the desktop conventions runs now.
     bool windowManagerRuns() const;
+    // Whether such a window manager runs and names the hint among those it supports.
+    bool windowManagerSupports(const char* hint) const;
 
 private:
     XcbDisplay(xcb_connection_t* connection, xcb_window_t root);

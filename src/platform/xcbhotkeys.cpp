@@ -1,6 +1,6 @@
 #include "platform/xcbhotkeys.h"
 
-#include "platform/x11desktop.h"
+#include "platform/xcbdisplay.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -50,11 +50,11 @@ uint16_t stateFor(qint32 modifiers)
 
 XcbHotKeys::XcbHotKeys()
 {
-    const X11::Desktop desktop = X11::desktop();
-    if (!desktop.connection)
+    const std::optional<XcbDisplay> display = XcbDisplay::ofApplication();
+    if (!display)
         return;
-    m_connection = desktop.connection;
-    m_root = desktop.root;
+    m_connection = display->connection();
+    m_root = display->root();
     m_symbols = xcb_key_symbols_alloc(m_connection);
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
@@ -76,7 +76,7 @@ std::vector<uint8_t> XcbHotKeys::keycodesFor(qint32 virtualKey) const
     const xcb_keysym_t keysym = keysymFor(virtualKey);
     if (keysym == XCB_NO_SYMBOL)
         return keycodes;
-    X11::ReplyPtr<xcb_keycode_t> found(xcb_key_symbols_get_keycode(m_symbols, keysym), &std::free);
+    XcbReply<xcb_keycode_t> found(xcb_key_symbols_get_keycode(m_symbols, keysym), &std::free);
     for (const xcb_keycode_t* code = found.get(); code && *code != XCB_NO_SYMBOL; ++code)
         if (std::find(keycodes.begin(), keycodes.end(), *code) == keycodes.end())
             keycodes.push_back(*code);
@@ -86,12 +86,12 @@ std::vector<uint8_t> XcbHotKeys::keycodesFor(qint32 virtualKey) const
 // NumLock is whichever modifier the keyboard's mapping puts the Num_Lock key on.
 uint16_t XcbHotKeys::numLockMask() const
 {
-    const X11::ReplyPtr<xcb_get_modifier_mapping_reply_t> mapping(
+    const XcbReply<xcb_get_modifier_mapping_reply_t> mapping(
         xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection),
                                        nullptr),
         &std::free);
-    X11::ReplyPtr<xcb_keycode_t> numLock(xcb_key_symbols_get_keycode(m_symbols, kKeysymNumLock),
-                                         &std::free);
+    XcbReply<xcb_keycode_t> numLock(xcb_key_symbols_get_keycode(m_symbols, kKeysymNumLock),
+                                    &std::free);
     if (!mapping || !numLock)
         return 0;
     const xcb_keycode_t* modifierKeys = xcb_get_modifier_mapping_keycodes(mapping.get());
@@ -137,8 +137,8 @@ int XcbHotKeys::registerKey(QObject* window, qint32 identifier, qint32 modifiers
                                                     XCB_GRAB_MODE_ASYNC));
     int failure = 0;
     for (const xcb_void_cookie_t request : requests) {
-        const X11::ReplyPtr<xcb_generic_error_t> error(xcb_request_check(m_connection, request),
-                                                       &std::free);
+        const XcbReply<xcb_generic_error_t> error(xcb_request_check(m_connection, request),
+                                                  &std::free);
         if (error && !failure)
             failure = error->error_code;
     }
@@ -266,13 +266,13 @@ void XcbHotKeys::restoreAndActivate(QObject* window)
 void XcbHotKeys::activate(QObject* window) const
 {
     const auto id = xcb_window_t(static_cast<QWidget*>(window)->winId());
-    const X11::Desktop desktop{m_connection, m_root};
-    if (X11::windowManagerSupports(desktop, "_NET_ACTIVE_WINDOW")) {
+    const std::optional<XcbDisplay> display = XcbDisplay::ofApplication();
+    if (display && display->windowManagerSupports("_NET_ACTIVE_WINDOW")) {
         xcb_client_message_event_t message{};
         message.response_type = XCB_CLIENT_MESSAGE;
         message.format = 32;
         message.window = id;
-        message.type = X11::atom(m_connection, "_NET_ACTIVE_WINDOW");
+        message.type = display->atom("_NET_ACTIVE_WINDOW");
         message.data.data32[0] = kActivationByUser;
         message.data.data32[1] = m_lastPressTime;
         xcb_send_event(m_connection, 0, m_root,

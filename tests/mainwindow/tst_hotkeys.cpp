@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QTimer>
+#include <cstdlib>
 
 using namespace Quillet;
 
@@ -251,6 +252,16 @@ private slots:
         }
         QVERIFY(shake->isActive());
         QCOMPARE(shake->interval(), 250);
+
+        // Each tick nudges the other windows of the desktop.
+        const QRect notes(100, 100, 300, 200);
+        f.t.windowSystem.windows = {{7, "Notes", notes, true, false}};
+        QTRY_VERIFY_WITH_TIMEOUT(f.t.windowSystem.moves.size() >= 2, 2000);
+        for (const auto& [window, topLeft] : f.t.windowSystem.moves) {
+            QCOMPARE(window, DesktopWindowId(7));
+            QVERIFY(std::abs(topLeft.x() - 100) <= 16 && std::abs(topLeft.y() - 100) <= 16);
+        }
+        QCOMPARE(f.t.windowSystem.windows.first().rect.size(), notes.size());
 
         QVERIFY(f.press(7, 123));
         QVERIFY(!shake->isActive());
