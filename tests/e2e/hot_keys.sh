@@ -3,7 +3,8 @@
 # makes the page's selection bold and the other program never sees it; Ctrl+M minimises the
 # main window and Ctrl+R brings it back with the focus. A key that the other program holds is
 # skipped without a message and left to it whole, the other keys still work, also with the
-# lock keys on, and Ctrl+Shift+Alt+F12 shows its two messages.
+# lock keys on, and Ctrl+Shift+Alt+F12 shows its two messages and shakes the other window
+# until it is pressed again.
 set -u
 QUILLET_BIN=$1
 KEY_CLIENT=$2
@@ -96,9 +97,35 @@ for _ in 1 2; do
     type_into "$egg" "{Return}"
     wait_for gone "$egg" || fail "an Easter Egg message did not close with Return"
 done
+
+# The shake: the other program's window wanders by at most 8 pixels per axis a tick of 250 ms,
+# and keeps its size.
+place() {
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$OTHER" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    echo "$(date +%s%N) $X $Y $WIDTH $HEIGHT"
+}
+read -r t0 x0 y0 w0 h0 <<<"$(place)"
+start_x=$x0 start_y=$y0
+for _ in $(seq 15); do
+    sleep 0.1
+    read -r t x y w h <<<"$(place)"
+    [ "$w x $h" = "$w0 x $h0" ] || fail "the shake made the other window $w x $h, not $w0 x $h0"
+    ticks=$(((t - t0) / 250000000 + 1))
+    for d in $((x - x0)) $((y - y0)); do
+        [ ${d#-} -le $((8 * ticks)) ] || fail "the other window moved by $d in $ticks tick(s)"
+    done
+    t0=$t x0=$x y0=$y
+done
+[ "$x,$y" != "$start_x,$start_y" ] || fail "the shake left the other window at $x,$y"
+
 xdotool key ctrl+shift+alt+F12
 sleep 0.5
 [ -z "$(xdotool search --onlyvisible --name '^Easter Egg$' 2>/dev/null)" ] ||
     fail "the second Ctrl+Shift+Alt+F12 showed a message"
+read -r _ x0 y0 _ _ <<<"$(place)"
+sleep 0.8
+read -r _ x y _ _ <<<"$(place)"
+[ "$x,$y" = "$x0,$y0" ] || fail "the windows went on moving after the shake stopped: $x0,$y0 to $x,$y"
 kill -0 "$E2E_APP" 2>/dev/null || fail "quillet ended"
-echo "PASSED: the keys work from another program's window and leave another program's key alone"
+echo "PASSED: the keys work from another program's window, leave another program's key alone, and shake the desktop"
