@@ -152,7 +152,7 @@ void frmMain::InitMainWindow()
     m_store->SetPageText(ui.Calender->Value());
     m_commands->updateCombos();
     m_quotes->LoadQuotes(m_context.state.installFile(QStringLiteral("quotes.txt")));
-    RecordInstallation(m_context.settings, m_context.state);
+    RecordInstallation(m_context.settings, m_context.appSettings, m_context.state);
     m_store->MarkPageDays();
     ui.Label3->setText(
         QStringLiteral("Version [%1.%2]").arg(ProgramVersion::major).arg(ProgramVersion::minor));

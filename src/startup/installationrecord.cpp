@@ -1,5 +1,6 @@
 #include "startup/installationrecord.h"
 
+#include "startup/appsettingsstore.h"
 #include "startup/programstate.h"
 #include "startup/settingsstore.h"
 
@@ -8,7 +9,8 @@
 
 namespace Quillet {
 
-void RecordInstallation(SettingsStore& settings, const ProgramState& state)
+void RecordInstallation(SettingsStore& settings, AppSettingsStore& appSettings,
+                        const ProgramState& state)
 {
     const QString key = state.settingsRoot + QStringLiteral("Install");
     settings.WriteValue(key, QStringLiteral("Path"), state.installFolder);
@@ -17,6 +19,17 @@ void RecordInstallation(SettingsStore& settings, const ProgramState& state)
     settings.WriteValue(key, QStringLiteral("Version0"), QString::number(ProgramVersion::major));
     settings.WriteValue(key, QStringLiteral("Version1"), QString::number(ProgramVersion::minor));
     settings.WriteValue(key, QStringLiteral("Version2"), QString::number(ProgramVersion::revision));
+
+    // Only a program that could be started counts: a stray file of that name would leave the
+    // menu offering what does nothing.
+    const QFileInfo exporter(state.installFile(QStringLiteral("porttool")));
+    if (exporter.isFile() && exporter.isExecutable()) {
+        const QString application = QStringLiteral("Quillet Exporter");
+        appSettings.saveSetting(application, QStringLiteral("Install"), QStringLiteral("Path"),
+                                state.installFolder);
+        appSettings.saveSetting(application, QStringLiteral("Install"), QStringLiteral("Switch"),
+                                QStringLiteral("yes"));
+    }
 }
 
 } // namespace Quillet

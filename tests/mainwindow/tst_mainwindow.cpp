@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 using namespace Quillet;
@@ -77,6 +78,47 @@ private slots:
         QCOMPARE(f.t.settings.ReadValue(install, "Version0"), "2");
         QCOMPARE(f.t.settings.ReadValue(install, "Version1"), "0");
         QCOMPARE(f.t.settings.ReadValue(install, "Version2"), "23");
+    }
+
+    void porttoolBesideTheProgram_isRecordedForTheMenu_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<bool>("executable");
+        QTest::newRow("executable porttool") << true << true;
+        QTest::newRow("porttool that cannot run") << true << false;
+        QTest::newRow("no porttool") << false << false;
+    }
+
+    void porttoolBesideTheProgram_isRecordedForTheMenu()
+    {
+        QFETCH(bool, present);
+        QFETCH(bool, executable);
+        const bool installed = present && executable;
+        MainFixture f(true, [&](TestContext& t) {
+            if (!present)
+                return;
+            QVERIFY(writeInstallFile(t, "porttool", "#!/bin/sh\n"));
+            if (executable)
+                QFile::setPermissions(t.state.installFile("porttool"),
+                                      QFile::permissions(t.state.installFile("porttool")) |
+                                          QFileDevice::ExeOwner);
+        });
+        const QString install = f.t.state.installFolder;
+        QCOMPARE(f.t.appSettings.readSetting("Quillet Exporter", "Install", "Path", "no"),
+                 installed ? install : "no");
+        QCOMPARE(f.t.appSettings.readSetting("Quillet Exporter", "Install", "Switch", "no"),
+                 installed ? "yes" : "no");
+
+        QAction* item = nullptr;
+        for (QAction* action : f.main()->findChild<QMenu*>("m_cMenu")->actions())
+            if (action->text() == "&File Export\\Import")
+                item = action;
+        QVERIFY(item);
+        QCOMPARE(item->isEnabled(), installed);
+        if (installed) {
+            item->trigger();
+            QCOMPARE(f.t.shell.programs, QStringList{install + "/porttool"});
+        }
     }
 
     void quotation_isTheSameFirstOnEveryStart_andLabel1PicksAnother()
