@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Runs a test class under an application of the given kind in the C/English locale,
@@ -12,6 +13,9 @@
                                        ? QByteArray("offscreen")                                   \
                                        : qgetenv("QT_QPA_PLATFORM"));                              \
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                     \
+        /* The running program's link socket lives there: never the user's, never shared. */       \
+        const QTemporaryDir runtimeFolder;                                                         \
+        qputenv("XDG_RUNTIME_DIR", runtimeFolder.path().toLocal8Bit());                            \
         Application app(argc, argv);                                                               \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
