@@ -4,6 +4,7 @@
 #include "mainwindow/bookmarks.h"
 #include "mainwindow/colourblock.h"
 #include "mainwindow/commandmenu.h"
+#include "mainwindow/dayrequests.h"
 #include "mainwindow/editingcommands.h"
 #include "mainwindow/frmoptions.h"
 #include "mainwindow/hotkeycommands.h"
@@ -21,6 +22,7 @@
 #include "services/timesource.h"
 #include "startup/installationrecord.h"
 #include "startup/programstate.h"
+#include "startup/quilletlink.h"
 #include "startup/windowhost.h"
 #include "widgets/staticedge.h"
 
@@ -70,6 +72,8 @@ frmMain::frmMain(AppContext& context, WindowHost& windows)
               [this] { m_controls.Toolbar->button(QStringLiteral("print"))->trigger(); },
               [this](const QString& key) { m_commands->toggleSelStyle(key); },
           })),
+      m_dayRequests(std::make_unique<DayRequests>(context, *m_navigation, *m_store,
+                                                  *m_controls.Calender, *this)),
       m_welcome(*m_store, *m_controls.page),
       m_windowPreferences(*this, m_frame, m_controls, m_welcome),
       m_preferences(context.settings, context.state, context.logOn)
@@ -142,6 +146,7 @@ void frmMain::Form_Load()
     m_store->SetPageText(m_controls.Calender->Value());
     m_welcome.showIfTodayIsEmpty();
     m_controls.page->setFocus();
+    m_dayRequests->start(QuilletLink::serverNameForThisUser());
     state.mainWindowLoaded = true;
 }
 
@@ -192,6 +197,7 @@ bool frmMain::Form_Unload()
     }
     m_context.help.closeAll();
     m_hotKeys->Clear();
+    m_dayRequests->stop();
     return true;
 }
 

@@ -15,6 +15,7 @@ namespace Quillet {
 struct AppContext;
 class Bookmarks;
 class CommandMenu;
+class DayRequests;
 class EditingCommands;
 class HotKeyCommands;
 class PageNavigation;
@@ -70,6 +71,7 @@ private:
     std::unique_ptr<Bookmarks> m_bookmarks;
     std::unique_ptr<CommandMenu> m_menu;
     std::unique_ptr<HotKeyCommands> m_hotKeys;
+    std::unique_ptr<DayRequests> m_dayRequests;
     WelcomePage m_welcome;
     MainWindowPreferences m_windowPreferences;
     Preferences m_preferences;
