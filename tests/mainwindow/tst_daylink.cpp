@@ -2,6 +2,7 @@
 #include "mainfixture.h"
 #include "testmain.h"
 
+#include <QDialog>
 #include <QFileInfo>
 
 using namespace Quillet;
@@ -73,6 +74,20 @@ private slots:
         QCOMPARE(f.main()->pageStore().shownDate(), kToday);
         QCOMPARE(f.page()->Tag(), RichTextBox::PageState::Dirty);
         QCOMPARE(texts(f.t.dialogs), QStringList());
+    }
+
+    void openDialog_answersBusy_andThePageStays()
+    {
+        MainFixture f;
+        QDialog options(f.main());
+        options.setModal(true);
+        options.show();
+        QCOMPARE(askToShow("ann", kDay), QuilletLink::Result::Busy);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.main()->pageStore().shownDate(), kToday);
+        options.close();
+        QCOMPARE(askToShow("ann", kDay), QuilletLink::Result::Shown);
+        QTRY_COMPARE(f.main()->pageStore().shownDate(), kDay);
     }
 
     void withoutALoggedInMainWindow_nothingRuns()
