@@ -8,6 +8,7 @@
 #include "porttool/pagedocument.h"
 #include "porttool/pdfdiary.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTextDocument>
 #include <QtConcurrent/QtConcurrentMap>
@@ -84,9 +85,11 @@ QString DiaryExport::pdfFileName(const QDate& first, const QDate& last)
            extension(ExportFormat::Pdf);
 }
 
-DiaryExport::Result DiaryExport::run(const QString& folder, const QDate& since,
+DiaryExport::Result DiaryExport::run(const QString& to, const QDate& since,
                                      const QDate& until) const
 {
+    // "out/" and "out" are one folder.
+    const QString folder = QDir(to).absolutePath();
     QString reason;
     if (!makePrivateFolder(folder, &reason))
         return {0, folder + QStringLiteral(": ") + reason};

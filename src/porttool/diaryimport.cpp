@@ -147,8 +147,8 @@ QString DiaryImport::describe(const Entry& entry, bool dryRun)
         what = QStringLiteral("not imported: %1 belongs to another user");
         break;
     case Action::Failed:
-        what = QStringLiteral("not imported to %1: ") + entry.reason;
-        break;
+        return entry.file + QStringLiteral(": not imported to ") + day + QStringLiteral(": ") +
+               entry.reason;
     }
     return entry.file + QStringLiteral(": ") + what.arg(day);
 }

@@ -1,5 +1,6 @@
 #include "porttool/htmlexport.h"
 
+#include "pages/datetexts.h"
 #include "pages/rtf/pagepicture.h"
 #include "porttool/pictureurl.h"
 
@@ -57,9 +58,8 @@ QByteArray HtmlExport::index(const QList<QDate>& dates, const QString& user)
                         .arg(locale.standaloneMonthName(date.month()).toHtmlEscaped());
             month = date.month();
         }
-        html +=
-            QStringLiteral("<li><a href=\"%1\">%2</a></li>\n")
-                .arg(fileName(date), locale.toString(date, QLocale::LongFormat).toHtmlEscaped());
+        html += QStringLiteral("<li><a href=\"%1\">%2</a></li>\n")
+                    .arg(fileName(date), DateTexts::history(date).toHtmlEscaped());
     }
     if (month != 0)
         html += QStringLiteral("</ul>\n");

@@ -1,11 +1,11 @@
 #include "porttool/pdfdiary.h"
 
+#include "pages/datetexts.h"
 #include "pages/rtf/pagepicture.h"
 #include "porttool/pagedocument.h"
 #include "printing/pagelayout.h"
 
 #include <QFile>
-#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextCursor>
@@ -27,7 +27,7 @@ std::unique_ptr<QTextDocument> withHeading(const QDate& date, const QByteArray& 
     QTextCharFormat heading;
     heading.setFontWeight(QFont::Bold);
     heading.setFontPointSize(16);
-    cursor.insertText(QLocale().toString(date, QLocale::LongFormat), heading);
+    cursor.insertText(DateTexts::history(date), heading);
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     cursor.insertFragment(QTextDocumentFragment(page.get()));
     PagePicture::shareImages(*page, *day);
