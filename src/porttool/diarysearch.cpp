@@ -23,6 +23,9 @@ DiarySearch::DiarySearch(const QStringList& words)
 
 QString DiarySearch::folded(const QString& text)
 {
+    // Most lines are plain ASCII: they have no accents to take off, and decomposing is slow.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLower();
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString result;
     result.reserve(decomposed.size());
