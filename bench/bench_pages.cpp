@@ -48,28 +48,8 @@ struct PageBench : PageFrame {
     }
 };
 
-const QDate kLastDay(2001, 8, 5);
-
-// An installation holding a diary of `days` daily pages of `pageBytes` of RTF up to kLastDay,
-// written once for the whole run: 7,300 files take a while.
-QString diaryFolder(int days, qsizetype pageBytes)
-{
-    static std::map<std::pair<int, qsizetype>, std::unique_ptr<QTemporaryDir>> diaries;
-    std::unique_ptr<QTemporaryDir>& diary = diaries[{days, pageBytes}];
-    if (!diary) {
-        diary = std::make_unique<QTemporaryDir>();
-        const QByteArray content = *PageFile::encode(Bench::textHeavyRtf(pageBytes), "ann");
-        QDir().mkpath(PageFile::folder(diary->path(), "ann"));
-        for (int day = 0; day < days; ++day) {
-            QFile file(PageFile::path(diary->path(), "ann", kLastDay.addDays(-day)));
-            if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
-                diary.reset();
-                return {};
-            }
-        }
-    }
-    return diary->path();
-}
+using Bench::diaryFolder;
+using Bench::kLastDay;
 
 // The frame as the main window wires it: the history box and the date caption follow the
 // page, and clicks on the calendar go to their day. The editor and the calendar are shown

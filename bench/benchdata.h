@@ -1,6 +1,14 @@
 #pragma once
 
+#include "pages/pagefile.h"
+
 #include <QByteArray>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <map>
+#include <memory>
 
 namespace Quillet::Bench {
 
@@ -21,6 +29,29 @@ inline QByteArray textHeavyRtf(qsizetype bytes)
             rtf += "\\par\n";
     }
     return rtf + "\\par}";
+}
+
+inline const QDate kLastDay(2001, 8, 5);
+
+// An installation holding a diary of `days` daily pages of `pageBytes` of RTF up to kLastDay,
+// written once for the whole run: 7,300 files take a while.
+inline QString diaryFolder(int days, qsizetype pageBytes)
+{
+    static std::map<std::pair<int, qsizetype>, std::unique_ptr<QTemporaryDir>> diaries;
+    std::unique_ptr<QTemporaryDir>& diary = diaries[{days, pageBytes}];
+    if (!diary) {
+        diary = std::make_unique<QTemporaryDir>();
+        const QByteArray content = *PageFile::encode(textHeavyRtf(pageBytes), "ann");
+        QDir().mkpath(PageFile::folder(diary->path(), "ann"));
+        for (int day = 0; day < days; ++day) {
+            QFile file(PageFile::path(diary->path(), "ann", kLastDay.addDays(-day)));
+            if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+                diary.reset();
+                return {};
+            }
+        }
+    }
+    return diary->path();
 }
 
 } // namespace Quillet::Bench

@@ -2,7 +2,7 @@
 
 #include "pages/monthcalendar.h"
 #include "pages/pagefile.h"
-#include "pages/privatefiles.h"
+#include "pages/pagewriter.h"
 #include "pages/richtextbox.h"
 #include "platform/dialogs.h"
 #include "startup/programstate.h"
@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QSaveFile>
 
 namespace Quillet {
 namespace {
@@ -69,33 +68,13 @@ bool PageStore::SavePage()
     const QString path = pageFilePath(m_calendar.Value());
     const QString& user = m_context.state.currentUser;
 
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) &&
-        PageFile::decode(existing.readAll(), user).kind == PageFile::Kind::OtherUsers) {
+    const PageWriter::Result result = PageWriter::write(path, m_page.TextRTF(), user);
+    if (result.outcome == PageWriter::Outcome::OtherUsersPage) {
         refuseOtherUsersPage();
         return false;
     }
-    existing.close();
-
-    const std::optional<QByteArray> content = PageFile::encode(m_page.TextRTF(), user);
-    if (!content) {
-        reportSaveFailure(QStringLiteral("The page cannot be stored in a form that reads back."));
-        return false;
-    }
-    QString reason;
-    if (!makePrivateFolder(pageFolder(), &reason)) {
-        reportSaveFailure(reason);
-        return false;
-    }
-    // Written beside the old file and renamed over it: an interrupted save keeps the old page.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportSaveFailure(file.errorString());
-        return false;
-    }
-    file.setPermissions(kPrivateFile);
-    if (file.write(*content) != content->size() || !file.commit()) {
-        reportSaveFailure(file.errorString());
+    if (result.outcome == PageWriter::Outcome::Failed) {
+        reportSaveFailure(result.reason);
         return false;
     }
     m_page.setTag(RichTextBox::PageState::Clean);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <memory>
+
+class QTextDocument;
+
+namespace Quillet {
+
+// A page's rich text as a document, read the way the editor reads it: RTF, or plain text
+// when the page is no RTF.
+std::unique_ptr<QTextDocument> PageDocument(const QByteArray& richText);
+
+} // namespace Quillet

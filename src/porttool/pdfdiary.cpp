@@ -1,0 +1,77 @@
+#include "porttool/pdfdiary.h"
+
+#include "pages/datetexts.h"
+#include "pages/rtf/pagepicture.h"
+#include "porttool/pagedocument.h"
+#include "printing/pagelayout.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+namespace Quillet {
+namespace {
+
+// A4 in twips, with an inch of margin all round as the print layout uses.
+constexpr QSize kPaper(11906, 16838);
+constexpr int kMargin = 1440;
+
+std::unique_ptr<QTextDocument> withHeading(const QDate& date, const QByteArray& richText)
+{
+    const std::unique_ptr<QTextDocument> page = PageDocument(richText);
+    auto day = std::make_unique<QTextDocument>();
+    QTextCursor cursor(day.get());
+    QTextCharFormat heading;
+    heading.setFontWeight(QFont::Bold);
+    heading.setFontPointSize(16);
+    cursor.insertText(DateTexts::history(date), heading);
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertFragment(QTextDocumentFragment(page.get()));
+    PagePicture::shareImages(*page, *day);
+    return day;
+}
+
+} // namespace
+
+bool PdfDiary::write(const QString& path, const QList<std::pair<QDate, QByteArray>>& days,
+                     QString* reason)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        *reason = file.errorString();
+        return false;
+    }
+    // An older export may have been readable by others.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QPdfWriter pdf(&file);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF());
+    // Page pictures are drawn in the document's unit, 96 to the inch.
+    pdf.setResolution(96);
+    QPainter painter(&pdf);
+    const QRect drawing(kMargin, kMargin, kPaper.width() - 2 * kMargin,
+                        kPaper.height() - 2 * kMargin);
+    bool first = true;
+    for (const auto& [date, richText] : days) {
+        const std::unique_ptr<QTextDocument> day = withHeading(date, richText);
+        for (const QPicture& picture : PageLayout(*day, drawing).pages(kPaper)) {
+            if (!first)
+                pdf.newPage();
+            first = false;
+            painter.drawPicture(0, 0, picture);
+        }
+    }
+    painter.end();
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace Quillet
