@@ -13,14 +13,6 @@ const QDate kToday(2001, 8, 5);
 const QDate kDay(2001, 8, 9);
 const QString kSaveQuestion = "Current page is not saved, Do you want to save it now?";
 
-QStringList texts(const FakeDialogs& dialogs)
-{
-    QStringList shown;
-    for (const auto& message : dialogs.messages)
-        shown << message.text;
-    return shown;
-}
-
 } // namespace
 
 // A companion program asks the running main window to show a day.

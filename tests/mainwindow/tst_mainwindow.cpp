@@ -28,14 +28,6 @@ const QString kLogOffQuestion = "Are you sure, you want to logoff?";
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
-QStringList texts(const FakeDialogs& dialogs)
-{
-    QStringList shown;
-    for (const auto& message : dialogs.messages)
-        shown << message.text;
-    return shown;
-}
-
 } // namespace
 
 class MainWindowTest : public QObject {

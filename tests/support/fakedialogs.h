@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QQueue>
+#include <QStringList>
 
 namespace Quillet {
 
@@ -66,5 +67,14 @@ public:
         return colorAnswer;
     }
 };
+
+// The texts of the messages shown, in order.
+inline QStringList texts(const FakeDialogs& dialogs)
+{
+    QStringList shown;
+    for (const auto& message : dialogs.messages)
+        shown << message.text;
+    return shown;
+}
 
 } // namespace Quillet
