@@ -2,6 +2,7 @@
 #include "porttool/diary.h"
 #include "porttool/diaryexport.h"
 #include "porttool/diarysearch.h"
+#include "porttool/jobprogress.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -18,7 +19,8 @@ void search(benchmark::State& state)
     const Diary diary(folder, "ann");
     const DiarySearch query({"\"the people I met\"", "lake"});
     for (auto _ : state) {
-        const QList<DiarySearch::Hit> hits = query.find(diary);
+        JobProgress progress;
+        const QList<DiarySearch::Hit> hits = query.find(diary, progress);
         if (hits.isEmpty())
             state.SkipWithError("the search found nothing");
         benchmark::DoNotOptimize(hits);
@@ -35,7 +37,9 @@ void exportAs(benchmark::State& state, ExportFormat format)
     const Diary diary(folder, "ann");
     for (auto _ : state) {
         QTemporaryDir out;
-        const DiaryExport::Result result = DiaryExport(diary, format).run(out.filePath("out"));
+        JobProgress progress;
+        const DiaryExport::Result result =
+            DiaryExport(diary, format).run(out.filePath("out"), {}, {}, progress);
         if (result.pages != kTwentyYears || !result.error.isEmpty())
             state.SkipWithError("the export did not write every page");
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -15,7 +16,8 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 // The application title that a message box shows when it is given none.
 inline const QString kApplicationTitle = QStringLiteral("quillet");
 
-// Every modal message box, the input box and the colour chooser of the program. Texts are
+// Every modal message box, the input box, the colour chooser and the file choosers of the
+// program. Texts are
 // passed exactly as the program composes them, line breaks as CR or CR LF.
 class Dialogs {
 public:
@@ -30,6 +32,11 @@ public:
     // are shown and updated in place, also when the chooser is cancelled.
     virtual std::optional<quint32> chooseColor(QWidget* owner, quint32 initial, bool fullOpen,
                                                std::array<quint32, 16>& customColours) = 0;
+    // The chosen folder, or an empty text when cancelled.
+    virtual QString chooseFolder(QWidget* owner, const QString& title, const QString& start) = 0;
+    // The chosen files, none when cancelled. The filter is as "Pages (*.rtf *.txt)".
+    virtual QStringList chooseFiles(QWidget* owner, const QString& title, const QString& start,
+                                    const QString& filter) = 0;
 };
 
 } // namespace Quillet

@@ -3,6 +3,7 @@
 #include "platform/bgrcolour.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -96,6 +97,17 @@ std::optional<quint32> QtDialogs::chooseColor(QWidget* owner, quint32 initial, b
     if (!accepted)
         return std::nullopt;
     return ToBgr(dialog.selectedColor());
+}
+
+QString QtDialogs::chooseFolder(QWidget* owner, const QString& title, const QString& start)
+{
+    return QFileDialog::getExistingDirectory(owner, title, start);
+}
+
+QStringList QtDialogs::chooseFiles(QWidget* owner, const QString& title, const QString& start,
+                                   const QString& filter)
+{
+    return QFileDialog::getOpenFileNames(owner, title, start, filter);
 }
 
 } // namespace Quillet

@@ -4,7 +4,7 @@
 
 namespace Quillet {
 
-// Dialogs shown with Qt's standard message box, input dialog and colour dialog.
+// Dialogs shown with Qt's standard message box, input, colour and file dialogs.
 class QtDialogs final : public Dialogs {
 public:
     MessageAnswer message(QWidget* owner, const QString& text, MessageButtons buttons,
@@ -13,6 +13,9 @@ public:
                   const QString& proposed) override;
     std::optional<quint32> chooseColor(QWidget* owner, quint32 initial, bool fullOpen,
                                        std::array<quint32, 16>& customColours) override;
+    QString chooseFolder(QWidget* owner, const QString& title, const QString& start) override;
+    QStringList chooseFiles(QWidget* owner, const QString& title, const QString& start,
+                            const QString& filter) override;
 };
 
 } // namespace Quillet

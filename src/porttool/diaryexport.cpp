@@ -4,6 +4,7 @@
 #include "pages/rtf/rtfwriter.h"
 #include "porttool/diary.h"
 #include "porttool/htmlexport.h"
+#include "porttool/jobprogress.h"
 #include "porttool/markdownwriter.h"
 #include "porttool/pagedocument.h"
 #include "porttool/pdfdiary.h"
@@ -85,8 +86,8 @@ QString DiaryExport::pdfFileName(const QDate& first, const QDate& last)
            extension(ExportFormat::Pdf);
 }
 
-DiaryExport::Result DiaryExport::run(const QString& to, const QDate& since,
-                                     const QDate& until) const
+DiaryExport::Result DiaryExport::run(const QString& to, const QDate& since, const QDate& until,
+                                     JobProgress& progress) const
 {
     // "out/" and "out" are one folder.
     const QString folder = QDir(to).absolutePath();
@@ -94,6 +95,7 @@ DiaryExport::Result DiaryExport::run(const QString& to, const QDate& since,
     if (!makePrivateFolder(folder, &reason))
         return {0, folder + QStringLiteral(": ") + reason};
     const QList<QDate> dates = m_diary.dates(since, until);
+    progress.start(int(dates.size()));
     if (dates.isEmpty())
         return {};
 
@@ -106,9 +108,15 @@ DiaryExport::Result DiaryExport::run(const QString& to, const QDate& since,
             return {};
         const QString path =
             folder + QLatin1Char('/') + pdfFileName(days.first().first, days.last().first);
-        if (!PdfDiary::write(path, days, &reason))
-            return {0, path + QStringLiteral(": ") + reason};
-        return {int(days.size()), {}};
+        switch (PdfDiary::write(path, days, progress, &reason)) {
+        case PdfDiary::Outcome::Written:
+            return {int(days.size()), {}};
+        case PdfDiary::Outcome::Cancelled:
+            return {0, {}, true};
+        case PdfDiary::Outcome::Failed:
+            break;
+        }
+        return {0, path + QStringLiteral(": ") + reason};
     }
 
     struct PageOutcome {
@@ -119,15 +127,21 @@ DiaryExport::Result DiaryExport::run(const QString& to, const QDate& since,
     const ExportFormat format = m_format;
     const QList<PageOutcome> outcomes =
         QtConcurrent::blockingMapped<QList<PageOutcome>>(dates, [&](const QDate& date) {
-            const std::optional<QByteArray> page = m_diary.read(date);
-            if (!page)
+            if (progress.cancelled())
                 return PageOutcome{};
-            const QString path =
-                folder + QLatin1Char('/') + date.toString(Qt::ISODate) + extension(format);
-            const QString error = writePrivateFile(path, converted(format, *page, date));
-            return PageOutcome{error.isEmpty(), error};
+            const std::optional<QByteArray> page = m_diary.read(date);
+            PageOutcome outcome;
+            if (page) {
+                const QString path =
+                    folder + QLatin1Char('/') + date.toString(Qt::ISODate) + extension(format);
+                outcome.error = writePrivateFile(path, converted(format, *page, date));
+                outcome.written = outcome.error.isEmpty();
+            }
+            progress.advance();
+            return outcome;
         });
     Result result;
+    result.cancelled = progress.cancelled();
     QList<QDate> written;
     for (qsizetype i = 0; i < outcomes.size(); ++i) {
         if (outcomes[i].written) {
@@ -137,7 +151,7 @@ DiaryExport::Result DiaryExport::run(const QString& to, const QDate& since,
             result.error = outcomes[i].error;
         }
     }
-    if (m_format == ExportFormat::Html && result.error.isEmpty()) {
+    if (m_format == ExportFormat::Html && result.error.isEmpty() && !written.isEmpty()) {
         result.error = writePrivateFile(folder + QStringLiteral("/index.html"),
                                         HtmlExport::index(written, m_diary.user()));
     }

@@ -7,6 +7,7 @@
 namespace Quillet {
 
 class Diary;
+class JobProgress;
 
 enum class ExportFormat { Rtf, Html, Text, Markdown, Pdf };
 
@@ -21,8 +22,11 @@ public:
     struct Result {
         int pages = 0;
         QString error; // empty when every page was written
+        bool cancelled = false;
     };
-    Result run(const QString& folder, const QDate& since = {}, const QDate& until = {}) const;
+    // Cancelled, the pages already written stay, and an index lists them.
+    Result run(const QString& folder, const QDate& since, const QDate& until,
+               JobProgress& progress) const;
 
     // The one file of a format that holds the whole range.
     static QString pdfFileName(const QDate& first, const QDate& last);

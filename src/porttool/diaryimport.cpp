@@ -5,6 +5,7 @@
 #include "pages/rtf/rtfwriter.h"
 #include "porttool/diary.h"
 #include "porttool/importdate.h"
+#include "porttool/jobprogress.h"
 #include "porttool/pagedocument.h"
 #include "startup/textcodec.h"
 
@@ -66,12 +67,18 @@ QStringList DiaryImport::filesIn(const QStringList& filesOrFolders)
     return files;
 }
 
-QList<DiaryImport::Entry> DiaryImport::run(const QStringList& files, bool dryRun) const
+QList<DiaryImport::Entry> DiaryImport::run(const QStringList& files, bool dryRun,
+                                           JobProgress& progress) const
 {
     // One after the other: two files for one day meet as a page and its addition.
     QList<Entry> entries;
-    for (const QString& file : files)
+    progress.start(int(files.size()));
+    for (const QString& file : files) {
+        if (progress.cancelled())
+            break;
         entries.append(import(file, dryRun));
+        progress.advance();
+    }
     return entries;
 }
 

@@ -8,6 +8,7 @@
 namespace Quillet {
 
 class Diary;
+class JobProgress;
 
 // Brings files written elsewhere (.rtf, .txt, .md, .html) into a user's pages, one file per
 // day named after its date. A day that already has a page is never replaced silently: the
@@ -38,8 +39,9 @@ public:
     // Files in the given folders (not below them) and the given files, in name order.
     static QStringList filesIn(const QStringList& filesOrFolders);
 
-    // With dryRun nothing is written; the entries say what would happen.
-    QList<Entry> run(const QStringList& files, bool dryRun) const;
+    // With dryRun nothing is written; the entries say what would happen. Cancelled, it stops
+    // between two files: the entries say what was done.
+    QList<Entry> run(const QStringList& files, bool dryRun, JobProgress& progress) const;
 
     static QString describe(const Entry& entry, bool dryRun);
 

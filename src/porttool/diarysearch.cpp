@@ -1,6 +1,7 @@
 #include "porttool/diarysearch.h"
 
 #include "porttool/diary.h"
+#include "porttool/jobprogress.h"
 #include "porttool/pagedocument.h"
 
 #include <QRegularExpression>
@@ -49,15 +50,19 @@ bool DiarySearch::matches(const QString& line) const
     });
 }
 
-QList<DiarySearch::Hit> DiarySearch::find(const Diary& diary) const
+QList<DiarySearch::Hit> DiarySearch::find(const Diary& diary, JobProgress& progress) const
 {
     QList<QDate> dates = diary.dates();
     std::reverse(dates.begin(), dates.end());
+    progress.start(int(dates.size()));
     // Each page is read and searched on its own: the cores share the pages.
     const QList<QList<Hit>> perDay =
         QtConcurrent::blockingMapped<QList<QList<Hit>>>(dates, [&](const QDate& date) {
             QList<Hit> hits;
+            if (progress.cancelled())
+                return hits;
             const std::optional<QByteArray> page = diary.read(date);
+            progress.advance();
             if (!page)
                 return hits;
             const QString text = PageDocument(*page)->toPlainText();

@@ -8,6 +8,7 @@
 namespace Quillet {
 
 class Diary;
+class JobProgress;
 
 // Finds the lines of a user's pages that hold every word and "quoted phrase" of a query,
 // whatever their case and accents. A word matches where a word of the page begins.
@@ -24,8 +25,9 @@ public:
 
     bool isEmpty() const { return m_terms.isEmpty(); }
     bool matches(const QString& line) const;
-    // Newest day first; a day's lines in the page's order.
-    QList<Hit> find(const Diary& diary) const;
+    // Newest day first; a day's lines in the page's order. Cancelled, the days not yet read
+    // give no hits.
+    QList<Hit> find(const Diary& diary, JobProgress& progress) const;
 
     // Case and accents folded away: "Éte" and "ete" compare equal.
     static QString folded(const QString& text);

@@ -1,17 +1,25 @@
+#include "platform/qtdialogs.h"
 #include "platform/sqliteregistry.h"
 #include "platform/terminalpasswordprompt.h"
 #include "porttool/porttoolcommand.h"
+#include "porttool/porttoolwindow.h"
 #include "startup/installfolder.h"
+#include "startup/quilletlink.h"
 #include "startup/settingsstore.h"
 #include "startup/startupsequence.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QTextStream>
 #include <cstdio>
 
 using namespace Quillet;
 
-int main(int argc, char* argv[])
+namespace {
+
+int runCommand(int argc, char* argv[])
 {
     // The commands lay pages out but show nothing: they work without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -26,4 +34,30 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     PortToolEnvironment environment{settings, kSettingsRoot, InstallFolder(), passwords, out, err};
     return PortToolCommand(environment).run(QGuiApplication::arguments().mid(1));
+}
+
+int runWindow(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("porttool"));
+    const QString installFolder = InstallFolder();
+    QApplication::setWindowIcon(QIcon(QDir(installFolder).filePath(QStringLiteral("quillet.png"))));
+
+    SqliteRegistry registry(SqliteRegistry::defaultDatabasePath());
+    SettingsStore settings(registry);
+    QtDialogs dialogs;
+    const QuilletLink link;
+    PortToolWindow window(
+        {settings, kSettingsRoot, installFolder, dialogs,
+         [&link](const QString& user, const QDate& date) { return link.showDay(user, date); }});
+    window.show();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Started without a command, as the diary's menu starts it, it is a window.
+    return argc > 1 ? runCommand(argc, argv) : runWindow(argc, argv);
 }

@@ -2,6 +2,7 @@
 
 #include "pages/datetexts.h"
 #include "pages/rtf/pagepicture.h"
+#include "porttool/jobprogress.h"
 #include "porttool/pagedocument.h"
 #include "printing/pagelayout.h"
 
@@ -36,14 +37,15 @@ std::unique_ptr<QTextDocument> withHeading(const QDate& date, const QByteArray& 
 
 } // namespace
 
-bool PdfDiary::write(const QString& path, const QList<std::pair<QDate, QByteArray>>& days,
-                     QString* reason)
+PdfDiary::Outcome PdfDiary::write(const QString& path,
+                                  const QList<std::pair<QDate, QByteArray>>& days,
+                                  JobProgress& progress, QString* reason)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate,
                    QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         *reason = file.errorString();
-        return false;
+        return Outcome::Failed;
     }
     // An older export may have been readable by others.
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -56,7 +58,10 @@ bool PdfDiary::write(const QString& path, const QList<std::pair<QDate, QByteArra
     const QRect drawing(kMargin, kMargin, kPaper.width() - 2 * kMargin,
                         kPaper.height() - 2 * kMargin);
     bool first = true;
+    progress.start(int(days.size()));
     for (const auto& [date, richText] : days) {
+        if (progress.cancelled())
+            break;
         const std::unique_ptr<QTextDocument> day = withHeading(date, richText);
         for (const QPicture& picture : PageLayout(*day, drawing).pages(kPaper)) {
             if (!first)
@@ -64,14 +69,19 @@ bool PdfDiary::write(const QString& path, const QList<std::pair<QDate, QByteArra
             first = false;
             painter.drawPicture(0, 0, picture);
         }
+        progress.advance();
     }
     painter.end();
     file.close();
+    if (progress.cancelled()) {
+        file.remove();
+        return Outcome::Cancelled;
+    }
     if (file.error() != QFileDevice::NoError) {
         *reason = file.errorString();
-        return false;
+        return Outcome::Failed;
     }
-    return true;
+    return Outcome::Written;
 }
 
 } // namespace Quillet

@@ -6,6 +6,7 @@
 #include "porttool/diaryexport.h"
 #include "porttool/diaryimport.h"
 #include "porttool/diarysearch.h"
+#include "porttool/jobprogress.h"
 
 #include <QElapsedTimer>
 #include <QMap>
@@ -63,6 +64,11 @@ int PortToolCommand::run(const QStringList& arguments)
     }
     Options options;
     options.command = arguments.first();
+    static const QStringList commands = {QStringLiteral("export"), QStringLiteral("import"),
+                                         QStringLiteral("find")};
+    if (!commands.contains(options.command))
+        return fail(QStringLiteral("unknown command %1 (try porttool --help)").arg(options.command),
+                    2);
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (!argument.startsWith(QStringLiteral("--")) || argument == QStringLiteral("--")) {
@@ -93,9 +99,7 @@ int PortToolCommand::run(const QStringList& arguments)
         return exportPages(options);
     if (options.command == QLatin1String("import"))
         return importFiles(options);
-    if (options.command == QLatin1String("find"))
-        return findWords(options);
-    return fail(QStringLiteral("unknown command %1 (try porttool --help)").arg(options.command), 2);
+    return findWords(options);
 }
 
 QString PortToolCommand::logIn(const QString& name)
@@ -141,8 +145,9 @@ int PortToolCommand::exportPages(const Options& options)
     QElapsedTimer timer;
     timer.start();
     const Diary diary(m_env.installFolder, user);
+    JobProgress progress;
     const DiaryExport::Result result =
-        DiaryExport(diary, *format).run(folder, bounds[0], bounds[1]);
+        DiaryExport(diary, *format).run(folder, bounds[0], bounds[1], progress);
     if (!result.error.isEmpty())
         return fail(result.error);
     m_env.err << result.pages << " pages exported in " << elapsed(timer) << Qt::endl;
@@ -167,8 +172,10 @@ int PortToolCommand::importFiles(const Options& options)
     QElapsedTimer timer;
     timer.start();
     const Diary diary(m_env.installFolder, user);
-    const QList<DiaryImport::Entry> entries = DiaryImport(diary, DiaryImport::Existing(choice))
-                                                  .run(DiaryImport::filesIn(options.rest), dryRun);
+    JobProgress progress;
+    const QList<DiaryImport::Entry> entries =
+        DiaryImport(diary, DiaryImport::Existing(choice))
+            .run(DiaryImport::filesIn(options.rest), dryRun, progress);
     int imported = 0;
     int failed = 0;
     for (const DiaryImport::Entry& entry : entries) {
@@ -203,7 +210,8 @@ int PortToolCommand::findWords(const Options& options)
         return 1;
     QElapsedTimer timer;
     timer.start();
-    const QList<DiarySearch::Hit> hits = search.find(Diary(m_env.installFolder, user));
+    JobProgress progress;
+    const QList<DiarySearch::Hit> hits = search.find(Diary(m_env.installFolder, user), progress);
     for (const DiarySearch::Hit& hit : hits)
         m_env.out << hit.date.toString(Qt::ISODate) << '\t' << hit.line << '\n';
     m_env.out.flush();

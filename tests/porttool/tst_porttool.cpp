@@ -1,7 +1,9 @@
 #include "documentdescription.h"
+#include "porttool/diaryexport.h"
 #include "porttool/diaryimport.h"
 #include "porttool/diarysearch.h"
 #include "porttool/importdate.h"
+#include "porttool/jobprogress.h"
 #include "porttool/markdownwriter.h"
 #include "porttool/pagedocument.h"
 #include "porttoolfixture.h"
@@ -306,6 +308,34 @@ private slots:
         QVERIFY2(fixture.err.startsWith("1 pages exported in "), qPrintable(fixture.err));
     }
 
+    void cancelledJobs_leaveNothingHalfDone()
+    {
+        PortToolFixture fixture;
+        for (const QDate& day : {QDate(2001, 1, 1), QDate(2001, 1, 2)})
+            fixture.writePage("ann", day, kFormattedPage);
+        PortToolFixture::writeFile(fixture.path("in/2001-01-03.txt"), "New.\n");
+        const Diary diary = fixture.diary("ann");
+        JobProgress cancelled;
+        cancelled.cancel();
+
+        for (const ExportFormat format : {ExportFormat::Html, ExportFormat::Pdf}) {
+            const QString out = fixture.path(QStringLiteral("out%1").arg(int(format)));
+            const DiaryExport::Result result =
+                DiaryExport(diary, format).run(out, {}, {}, cancelled);
+            QVERIFY(result.cancelled);
+            QCOMPARE(result.pages, 0);
+            // No index of nothing, no PDF of half a range.
+            QCOMPARE(QDir(out).entryList(QDir::Files), QStringList());
+        }
+        QCOMPARE(DiaryImport(diary, DiaryImport::Existing::Replace)
+                     .run({fixture.path("in/2001-01-03.txt")}, false, cancelled)
+                     .size(),
+                 0);
+        QVERIFY(!diary.hasPage(QDate(2001, 1, 3)));
+        QCOMPARE(DiarySearch({"bold"}).find(diary, cancelled).size(), 0);
+        QCOMPARE(cancelled.done(), 0);
+    }
+
     void usage_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -322,8 +352,8 @@ private slots:
         QTest::newRow("no user") << QStringList{"find", "tea"} << 2
                                  << "porttool: --user NAME is missing\n";
         QTest::newRow("unknown command")
-            << QStringList{"list", "--user", "ann"} << 2
-            << "porttool: unknown command list (try porttool --help)\n";
+            << QStringList{"frobnicate"} << 2
+            << "porttool: unknown command frobnicate (try porttool --help)\n";
         QTest::newRow("no arguments") << QStringList{} << 2 << PortToolCommand::usage();
     }
     void usage()

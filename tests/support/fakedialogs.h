@@ -66,6 +66,20 @@ public:
             customColours = *customColoursAfter;
         return colorAnswer;
     }
+
+    QStringList chooserTitles;
+    QQueue<QString> folderAnswers;
+    QQueue<QStringList> fileAnswers;
+    QString chooseFolder(QWidget*, const QString& title, const QString&) override
+    {
+        chooserTitles.append(title);
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
+    }
+    QStringList chooseFiles(QWidget*, const QString& title, const QString&, const QString&) override
+    {
+        chooserTitles.append(title);
+        return fileAnswers.isEmpty() ? QStringList() : fileAnswers.dequeue();
+    }
 };
 
 // The texts of the messages shown, in order.
