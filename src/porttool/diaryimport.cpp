@@ -128,6 +128,26 @@ DiaryImport::Entry DiaryImport::import(const QString& file, bool dryRun) const
     return entry;
 }
 
+DiaryImport::Tally DiaryImport::tally(const QList<Entry>& entries)
+{
+    Tally tally;
+    for (const Entry& entry : entries) {
+        switch (entry.action) {
+        case Action::Added:
+        case Action::Appended:
+        case Action::Replaced:
+            ++tally.imported;
+            break;
+        case Action::Skipped:
+            ++tally.skipped;
+            break;
+        default:
+            ++tally.notImported;
+        }
+    }
+    return tally;
+}
+
 QString DiaryImport::describe(const Entry& entry, bool dryRun)
 {
     const QString day = entry.date.isValid() ? entry.date.toString(Qt::ISODate) : QString();

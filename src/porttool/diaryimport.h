@@ -45,6 +45,14 @@ public:
 
     static QString describe(const Entry& entry, bool dryRun);
 
+    // Pages brought in (added, appended or replaced), files skipped, files not imported.
+    struct Tally {
+        qsizetype imported = 0;
+        qsizetype skipped = 0;
+        qsizetype notImported = 0;
+    };
+    static Tally tally(const QList<Entry>& entries);
+
 private:
     Entry import(const QString& file, bool dryRun) const;
 

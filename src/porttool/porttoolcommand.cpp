@@ -176,27 +176,14 @@ int PortToolCommand::importFiles(const Options& options)
     const QList<DiaryImport::Entry> entries =
         DiaryImport(diary, DiaryImport::Existing(choice))
             .run(DiaryImport::filesIn(options.rest), dryRun, progress);
-    int imported = 0;
-    int failed = 0;
-    for (const DiaryImport::Entry& entry : entries) {
+    for (const DiaryImport::Entry& entry : entries)
         m_env.out << DiaryImport::describe(entry, dryRun) << '\n';
-        switch (entry.action) {
-        case DiaryImport::Action::Added:
-        case DiaryImport::Action::Appended:
-        case DiaryImport::Action::Replaced:
-            ++imported;
-            break;
-        case DiaryImport::Action::Skipped:
-            break;
-        default:
-            ++failed;
-        }
-    }
     m_env.out.flush();
-    m_env.err << imported << (dryRun ? " pages would be imported in " : " pages imported in ")
+    const DiaryImport::Tally tally = DiaryImport::tally(entries);
+    m_env.err << tally.imported << (dryRun ? " pages would be imported in " : " pages imported in ")
               << elapsed(timer) << Qt::endl;
-    if (failed > 0)
-        return fail(QStringLiteral("%1 files not imported").arg(failed));
+    if (tally.notImported > 0)
+        return fail(QStringLiteral("%1 files not imported").arg(tally.notImported));
     return 0;
 }
 

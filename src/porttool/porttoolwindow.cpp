@@ -512,30 +512,15 @@ void PortToolWindow::cmdImport_Click(bool dryRun)
             *entries = DiaryImport(diary, existing).run(files, dryRun, progress);
         },
         [=, this] {
-            qsizetype imported = 0;
-            qsizetype skipped = 0;
-            for (const DiaryImport::Entry& entry : *entries) {
+            for (const DiaryImport::Entry& entry : *entries)
                 lstImported->addItem(DiaryImport::describe(entry, dryRun));
-                switch (entry.action) {
-                case DiaryImport::Action::Added:
-                case DiaryImport::Action::Appended:
-                case DiaryImport::Action::Replaced:
-                    ++imported;
-                    break;
-                case DiaryImport::Action::Skipped:
-                    ++skipped;
-                    break;
-                default:
-                    break;
-                }
-            }
-            const qsizetype refused = entries->size() - imported - skipped;
+            const DiaryImport::Tally tally = DiaryImport::tally(*entries);
             QString summary =
                 QStringLiteral("%1 %2, %3 skipped, %4 not imported.")
-                    .arg(counted(imported, QStringLiteral("page")),
+                    .arg(counted(tally.imported, QStringLiteral("page")),
                          dryRun ? QStringLiteral("would be imported") : QStringLiteral("imported"))
-                    .arg(skipped)
-                    .arg(refused);
+                    .arg(tally.skipped)
+                    .arg(tally.notImported);
             if (entries->size() < files.size())
                 summary = QStringLiteral("Cancelled after %1: ")
                               .arg(counted(entries->size(), QStringLiteral("file"))) +
