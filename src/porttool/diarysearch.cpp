@@ -60,7 +60,7 @@ QList<DiarySearch::Hit> DiarySearch::find(const Diary& diary) const
             const std::optional<QByteArray> page = diary.read(date);
             if (!page)
                 return hits;
-            const QString text = PageDocument(*page)->toPlainText();
+            const QString text = PagePlainText(*page);
             static const QRegularExpression lineBreak(QStringLiteral("[\\n\\x{2028}\\x{2029}]"));
             for (const QString& line : text.split(lineBreak, Qt::SkipEmptyParts))
                 if (matches(line))
