@@ -3,6 +3,8 @@
 #include "platform/registrybackend.h"
 #include "startup/scrambler.h"
 
+#include <algorithm>
+
 namespace Quillet {
 namespace {
 
@@ -12,8 +14,17 @@ constexpr int kMaxLayoutAttempts = 256;
 
 qsizetype findOwnerMarker(const QByteArray& body)
 {
-    // Letters compare without regard to case; only ASCII letters occur in the marker.
-    return body.toLower().indexOf(kOwnerMarker.toLower());
+    // Letters compare without regard to case; only ASCII letters occur in the marker. Only the
+    // places of its first character are compared: lowering a copy of the page cost more.
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    const auto sameLetter = [&](char a, char b) { return lower(a) == lower(b); };
+    const QByteArrayView marker(kOwnerMarker);
+    for (qsizetype at = body.indexOf(marker.front()); at >= 0 && at + marker.size() <= body.size();
+         at = body.indexOf(marker.front(), at + 1)) {
+        if (std::equal(marker.begin(), marker.end(), body.cbegin() + at, sameLetter))
+            return at;
+    }
+    return -1;
 }
 
 } // namespace

@@ -24,9 +24,15 @@ DiarySearch::DiarySearch(const QStringList& words)
 
 QString DiarySearch::folded(const QString& text)
 {
-    // Most lines are plain ASCII: they have no accents to take off, and decomposing is slow.
-    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
-        return text.toLower();
+    // Most lines are plain ASCII: they have no accents to take off, and decomposing is slow;
+    // so is toLower(), which looks every character up in the Unicode tables.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        QString lower(text.size(), Qt::Uninitialized);
+        std::transform(text.cbegin(), text.cend(), lower.begin(), [](QChar c) {
+            return c >= u'A' && c <= u'Z' ? QChar(c.unicode() - u'A' + u'a') : c;
+        });
+        return lower;
+    }
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString result;
     result.reserve(decomposed.size());
@@ -65,7 +71,7 @@ QList<DiarySearch::Hit> DiarySearch::find(const Diary& diary, JobProgress& progr
             progress.advance();
             if (!page)
                 return hits;
-            const QString text = PageDocument(*page)->toPlainText();
+            const QString text = PagePlainText(*page);
             static const QRegularExpression lineBreak(QStringLiteral("[\\n\\x{2028}\\x{2029}]"));
             for (const QString& line : text.split(lineBreak, Qt::SkipEmptyParts))
                 if (matches(line))

@@ -17,4 +17,11 @@ std::unique_ptr<QTextDocument> PageDocument(const QByteArray& richText)
     return document;
 }
 
+QString PagePlainText(const QByteArray& richText)
+{
+    // Pages that are no RTF are rare: they may take the document's own way.
+    return RtfReader::isRtf(richText) ? RtfReader::plainText(richText)
+                                      : PageDocument(richText)->toPlainText();
+}
+
 } // namespace Quillet

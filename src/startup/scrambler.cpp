@@ -15,9 +15,17 @@ void mixWithKey(char* data, qsizetype length, std::string_view key)
     constexpr qsizetype kBlock = 4096;
     const qsizetype keyLength = static_cast<qsizetype>(key.size());
     const qsizetype blockLength = kBlock - kBlock % keyLength;
-    std::array<char, kBlock> pattern{};
-    for (qsizetype i = 0; i < blockLength; ++i)
-        pattern[static_cast<size_t>(i)] = key[static_cast<size_t>(i % keyLength)];
+    // Only as much pattern as the text needs, built by doubling: most texts are a few bytes or
+    // a few kilobytes, and a division per pattern byte cost more than the mixing itself.
+    const qsizetype patternLength = std::min(blockLength, length);
+    std::array<char, kBlock> pattern;
+    qsizetype filled = std::min(keyLength, patternLength);
+    std::copy_n(key.data(), filled, pattern.data());
+    while (filled < patternLength) {
+        const qsizetype copied = std::min(filled, patternLength - filled);
+        std::copy_n(pattern.data(), copied, pattern.data() + filled);
+        filled += copied;
+    }
 
     for (qsizetype start = 0; start < length; start += blockLength) {
         const qsizetype count = std::min(blockLength, length - start);

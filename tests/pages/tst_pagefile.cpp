@@ -65,6 +65,12 @@ private slots:
             << scrambled + "$SACRM$" + Scramble("bob", DORN) + "$sacrm$" + Scramble("ann", DORN) +
                    "$ENC$"
             << int(PageFile::Kind::OtherUsers) << QByteArray();
+        QTest::newRow("dollars and a part of the marker before it")
+            << QByteArray("$$SACR$sacr") + "$SACRM$" + Scramble("ann", DORN) + "$ENC$"
+            << int(PageFile::Kind::Owned) << Unscramble("$$SACR$sacr", BELKA);
+        QTest::newRow("marker cut short by the end marker")
+            << scrambled + "$SACRM$ENC$" << int(PageFile::Kind::NoOwner)
+            << Unscramble(scrambled + "$SACRM", BELKA);
     }
     void decode()
     {

@@ -580,12 +580,35 @@ struct SkippedGroup {
     void symbol(char, qint64) {}
 };
 
-// One reading of one RTF text into one document.
+// The tables a file declares before its text, which formats refer to by number.
+struct DocumentTables {
+    QHash<int, Font> fonts;
+    QList<QColor> colors;
+    QStringList links;
+    int defaultFont = -1; // -1: none named, text without a font takes the document's
+};
+
+// Where a reading puts what it finds: a whole document for the editor, or only the text for
+// a search, which must not pay for formats it never looks at.
+class Sink {
+public:
+    virtual ~Sink() = default;
+    // Text of one format; it may hold paragraph separators.
+    virtual void insertText(const QString& text, const CharState& chars) = 0;
+    virtual void setBlockFormat(const ParagraphState& paragraph) = 0;
+    virtual void setBlockCharFormat(const CharState& chars) = 0;
+    // A picture, object or shape; source is its whole group.
+    virtual void insertEmbedded(const EmbeddedGroup& group, QByteArrayView source,
+                                const CharState& chars) = 0;
+    // A font or colour entry was added: formats made before may name the wrong one.
+    virtual void tablesChanged() {}
+};
+
+// One reading of one RTF text into one sink.
 class Parser final {
 public:
-    Parser(QByteArrayView rtf, QTextDocument& document)
-        : m_pos(rtf.data()), m_end(rtf.data() + rtf.size()), m_cursor(&document),
-          m_documentFamily(document.defaultFont().family())
+    Parser(QByteArrayView rtf, DocumentTables& tables, Sink& sink)
+        : m_pos(rtf.data()), m_end(rtf.data() + rtf.size()), m_tables(tables), m_sink(sink)
     {}
 
     void run();
@@ -601,7 +624,6 @@ private:
     template <typename Visitor>
     bool walkGroup(Visitor& visitor);
     void embeddedGroup();
-    void insertObject(QTextImageFormat format);
     void skipBinary(int length);
     bool readParameter(int& parameter);
     bool readsDestinationAhead() const;
@@ -616,7 +638,6 @@ private:
     void flushRun();
     void openPendingBlock();
     void endParagraph(const GroupState& state);
-    static QTextBlockFormat blockFormat(const ParagraphState& paragraph);
     static CharState markChars(const GroupState& state);
     void paragraphBreak();
 
@@ -624,19 +645,17 @@ private:
     void commitColor();
     void fontNameCharacter(char32_t character);
     QString decodeFontBytes();
-    QString familyOf(int font) const;
     void instructionCharacter(char32_t character);
     int linkNumber(const QString& target);
 
     const CodePage& codePage(int number);
     int codePageOfFont(int font) const;
-    QTextCharFormat charFormat(const CharState& chars);
 
     const char* m_pos;
     const char* m_end;
     const char* m_wordStart = nullptr; // the backslash of the control word being read
-    QTextCursor m_cursor;
-    const QString m_documentFamily;
+    DocumentTables& m_tables;
+    Sink& m_sink;
 
     GroupState m_state;
     std::vector<GroupState> m_stack;
@@ -644,9 +663,6 @@ private:
     int m_fallbackToSkip = 0;
 
     int m_documentCodePage = kDefaultCodePage;
-    int m_defaultFont = -1; // -1: none named, text without a font takes the document's
-    QHash<int, Font> m_fonts;
-    QList<QColor> m_colors;
     std::map<int, CodePage> m_codePages;
 
     // The font table entry being read.
@@ -666,23 +682,18 @@ private:
     const CodePage* m_runCodePage = nullptr;
     char16_t m_highSurrogate = 0;
 
-    // Formats made so far: a page uses few, and building one costs more than finding it.
-    std::vector<std::pair<CharState, QTextCharFormat>> m_formats;
-
     // The state as the document's group closed: an unterminated last paragraph ends there.
     GroupState m_finalState;
     bool m_documentClosed = false;
 
     ParagraphState m_blockParagraph; // the format the last paragraph in the document has
     QString m_fieldInstruction;
-    QStringList m_links;
     bool m_pendingBreak = false;
     bool m_blockHasText = false;
 };
 
 void Parser::run()
 {
-    m_cursor.beginEditBlock();
     while (m_pos < m_end) {
         switch (kByteClasses[uchar(*m_pos)]) {
         case TextByte: {
@@ -731,12 +742,11 @@ void Parser::run()
         const GroupState& state = m_documentClosed ? m_finalState : m_state;
         if (!m_blockHasText) {
             flushRun();
-            m_cursor.setBlockCharFormat(charFormat(markChars(state)));
+            m_sink.setBlockCharFormat(markChars(state));
         }
         endParagraph(state);
     }
     flushRun();
-    m_cursor.endEditBlock();
 }
 
 void Parser::text(const char* begin, qsizetype length)
@@ -924,7 +934,7 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
         m_documentCodePage = 850;
         break;
     case Keyword::DefaultFont:
-        m_defaultFont = std::max(parameter, 0);
+        m_tables.defaultFont = std::max(parameter, 0);
         if (!chars.explicitFont)
             chars.font = parameter;
         break;
@@ -1004,7 +1014,7 @@ void Parser::keyword(const KeywordEntry& entry, bool hasParameter, int parameter
         // A link belongs to the field around the text, not to its format.
         const int link = chars.link;
         chars = CharState{};
-        chars.font = m_defaultFont;
+        chars.font = m_tables.defaultFont;
         chars.link = link;
         break;
     }
@@ -1206,27 +1216,16 @@ void Parser::embeddedGroup()
     // A group cut short cannot be written back: the rest of the page would fall into it.
     if (!walkGroup(group))
         return;
+    const QByteArrayView source(start, m_pos - start);
     closeGroup();
-    QTextDocument& document = *m_cursor.document();
-    std::optional<QTextImageFormat> format;
-    if (group.shownKind() && group.dataWhole())
-        format = PagePicture::shown(document, group.data, group.size());
-    if (!format)
-        format = PagePicture::kept(document, '{' + QByteArray(start, m_pos - start), group.size());
-    insertObject(*format);
-}
-
-// Pictures keep the format of the text they stand in, even hidden text: nothing is lost.
-void Parser::insertObject(QTextImageFormat format)
-{
+    // Pictures keep the format of the text they stand in, even hidden text: nothing is lost.
     CharState chars = m_state.chars;
     chars.hidden = false;
     startRun(chars);
     openPendingBlock();
     m_blockHasText = true;
     flushRun();
-    format.merge(charFormat(chars));
-    m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
+    m_sink.insertEmbedded(group, source, chars);
 }
 
 const CodePage& Parser::codePage(int number)
@@ -1241,8 +1240,8 @@ const CodePage& Parser::codePage(int number)
 
 int Parser::codePageOfFont(int font) const
 {
-    const auto it = m_fonts.constFind(font);
-    return it != m_fonts.cend() && it->codePage != 0 ? it->codePage : m_documentCodePage;
+    const auto it = m_tables.fonts.constFind(font);
+    return it != m_tables.fonts.cend() && it->codePage != 0 ? it->codePage : m_documentCodePage;
 }
 
 void Parser::startRun(const CharState& chars)
@@ -1348,7 +1347,7 @@ void Parser::flushRun()
     decodePending();
     if (m_run.isEmpty())
         return;
-    m_cursor.insertText(m_run, charFormat(m_runChars));
+    m_sink.insertText(m_run, m_runChars);
     m_run.resize(0);
 }
 
@@ -1364,40 +1363,13 @@ void Parser::openPendingBlock()
     m_blockHasText = false;
 }
 
-// Only what the paragraph sets becomes a property, so that a page written back holds no more.
-QTextBlockFormat Parser::blockFormat(const ParagraphState& paragraph)
-{
-    QTextBlockFormat format;
-    if (paragraph.alignment)
-        format.setAlignment(paragraph.alignment);
-    if (paragraph.direction != Qt::LayoutDirectionAuto)
-        format.setLayoutDirection(paragraph.direction);
-    const std::pair<int, int> margins[] = {{QTextFormat::BlockLeftMargin, paragraph.leftIndent},
-                                           {QTextFormat::BlockRightMargin, paragraph.rightIndent},
-                                           {QTextFormat::TextIndent, paragraph.firstIndent},
-                                           {QTextFormat::BlockTopMargin, paragraph.spaceBefore},
-                                           {QTextFormat::BlockBottomMargin, paragraph.spaceAfter}};
-    for (const auto& [property, value] : margins) {
-        if (value != 0)
-            format.setProperty(property, value / kTwipsPerPixel);
-    }
-    const int spacing = paragraph.lineSpacing;
-    if (paragraph.lineMultiple && spacing > 0)
-        format.setLineHeight(spacing * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
-    else if (spacing > 0)
-        format.setLineHeight(spacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
-    else if (spacing < 0)
-        format.setLineHeight(-spacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
-    return format;
-}
-
 // New paragraphs take the format of the one before, so only a change costs an insertion.
 void Parser::endParagraph(const GroupState& state)
 {
     if (state.paragraph == m_blockParagraph)
         return;
     flushRun();
-    m_cursor.setBlockFormat(blockFormat(state.paragraph));
+    m_sink.setBlockFormat(state.paragraph);
     m_blockParagraph = state.paragraph;
 }
 
@@ -1422,54 +1394,11 @@ void Parser::paragraphBreak()
     } else if (!m_blockHasText) {
         // The first paragraph, which no separator opened.
         flushRun();
-        m_cursor.setBlockCharFormat(charFormat(markChars(m_state)));
+        m_sink.setBlockCharFormat(markChars(m_state));
     }
     endParagraph(m_state);
     m_documentClosed = false;
     m_pendingBreak = true;
-}
-
-QTextCharFormat Parser::charFormat(const CharState& chars)
-{
-    for (const auto& [made, format] : m_formats) {
-        if (made == chars)
-            return format;
-    }
-    if (m_formats.size() >= kMaxFormats)
-        m_formats.clear();
-    QTextCharFormat format;
-    QString family = chars.explicitFont ? familyOf(chars.font) : QString();
-    // Text in the default font follows the document's font where the two are the same, so that
-    // a page keeps following it.
-    if (family.isEmpty() && (family = familyOf(m_defaultFont)) == m_documentFamily)
-        family.clear();
-    if (!family.isEmpty())
-        format.setFontFamilies({family});
-    if (chars.halfPoints > 0)
-        format.setFontPointSize(chars.halfPoints / 2.0);
-    if (chars.foreground > 0 && chars.foreground < m_colors.size() &&
-        m_colors.at(chars.foreground).isValid())
-        format.setForeground(m_colors.at(chars.foreground));
-    if (chars.background > 0 && chars.background < m_colors.size() &&
-        m_colors.at(chars.background).isValid())
-        format.setBackground(m_colors.at(chars.background));
-    if (chars.bold)
-        format.setFontWeight(QFont::Bold);
-    if (chars.italic)
-        format.setFontItalic(true);
-    if (chars.underline)
-        format.setFontUnderline(true);
-    if (chars.strike)
-        format.setFontStrikeOut(true);
-    if (chars.vertical != 0)
-        format.setVerticalAlignment(chars.vertical == 1 ? QTextCharFormat::AlignSuperScript
-                                                        : QTextCharFormat::AlignSubScript);
-    if (chars.link > 0) {
-        format.setAnchor(true);
-        format.setAnchorHref(m_links.at(chars.link - 1));
-    }
-    m_formats.emplace_back(chars, format);
-    return format;
 }
 
 void Parser::instructionCharacter(char32_t character)
@@ -1484,15 +1413,10 @@ int Parser::linkNumber(const QString& target)
 {
     if (target.isEmpty())
         return 0;
-    if (m_links.isEmpty() || m_links.constLast() != target)
-        m_links.append(target);
-    return int(m_links.size());
-}
-
-QString Parser::familyOf(int font) const
-{
-    const auto found = m_fonts.constFind(font);
-    return found != m_fonts.cend() ? found->family : QString();
+    QStringList& links = m_tables.links;
+    if (links.isEmpty() || links.constLast() != target)
+        links.append(target);
+    return int(links.size());
 }
 
 QString Parser::decodeFontBytes()
@@ -1529,21 +1453,163 @@ void Parser::commitFont()
     if (m_fontEntry < 0)
         return;
     m_fontName.append(decodeFontBytes());
-    m_fonts.insert(m_fontEntry, Font{m_fontName.trimmed(), m_fontEntryCodePage});
+    m_tables.fonts.insert(m_fontEntry, Font{m_fontName.trimmed(), m_fontEntryCodePage});
     m_fontName.clear();
     m_fontEntry = -1;
     m_fontEntryCodePage = 0;
     // Text already gathered keeps the code page it was read with.
-    m_formats.clear();
+    m_sink.tablesChanged();
 }
 
 void Parser::commitColor()
 {
-    m_colors.append(m_colorGiven ? QColor(m_color[0], m_color[1], m_color[2]) : QColor());
+    m_tables.colors.append(m_colorGiven ? QColor(m_color[0], m_color[1], m_color[2]) : QColor());
     m_color = {};
     m_colorGiven = false;
-    m_formats.clear();
+    m_sink.tablesChanged();
 }
+
+// Builds the page's document, with every format the reading found.
+class DocumentSink final : public Sink {
+public:
+    DocumentSink(QTextCursor& cursor, const DocumentTables& tables)
+        : m_cursor(cursor), m_tables(tables),
+          m_documentFamily(cursor.document()->defaultFont().family())
+    {}
+
+    void insertText(const QString& text, const CharState& chars) override
+    {
+        m_cursor.insertText(text, charFormat(chars));
+    }
+    void setBlockFormat(const ParagraphState& paragraph) override
+    {
+        m_cursor.setBlockFormat(blockFormat(paragraph));
+    }
+    void setBlockCharFormat(const CharState& chars) override
+    {
+        m_cursor.setBlockCharFormat(charFormat(chars));
+    }
+    void insertEmbedded(const EmbeddedGroup& group, QByteArrayView source,
+                        const CharState& chars) override;
+    void tablesChanged() override { m_formats.clear(); }
+
+private:
+    QTextCharFormat charFormat(const CharState& chars);
+    static QTextBlockFormat blockFormat(const ParagraphState& paragraph);
+    QString familyOf(int font) const;
+
+    QTextCursor& m_cursor;
+    const DocumentTables& m_tables;
+    const QString m_documentFamily;
+    // Formats made so far: a page uses few, and building one costs more than finding it.
+    std::vector<std::pair<CharState, QTextCharFormat>> m_formats;
+};
+
+void DocumentSink::insertEmbedded(const EmbeddedGroup& group, QByteArrayView source,
+                                  const CharState& chars)
+{
+    QTextDocument& document = *m_cursor.document();
+    std::optional<QTextImageFormat> format;
+    if (group.shownKind() && group.dataWhole())
+        format = PagePicture::shown(document, group.data, group.size());
+    if (!format)
+        format = PagePicture::kept(document, '{' + source.toByteArray(), group.size());
+    format->merge(charFormat(chars));
+    m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), *format);
+}
+
+QTextCharFormat DocumentSink::charFormat(const CharState& chars)
+{
+    for (const auto& [made, format] : m_formats) {
+        if (made == chars)
+            return format;
+    }
+    if (m_formats.size() >= kMaxFormats)
+        m_formats.clear();
+    QTextCharFormat format;
+    QString family = chars.explicitFont ? familyOf(chars.font) : QString();
+    // Text in the default font follows the document's font where the two are the same, so that
+    // a page keeps following it.
+    if (family.isEmpty() && (family = familyOf(m_tables.defaultFont)) == m_documentFamily)
+        family.clear();
+    if (!family.isEmpty())
+        format.setFontFamilies({family});
+    if (chars.halfPoints > 0)
+        format.setFontPointSize(chars.halfPoints / 2.0);
+    if (chars.foreground > 0 && chars.foreground < m_tables.colors.size() &&
+        m_tables.colors.at(chars.foreground).isValid())
+        format.setForeground(m_tables.colors.at(chars.foreground));
+    if (chars.background > 0 && chars.background < m_tables.colors.size() &&
+        m_tables.colors.at(chars.background).isValid())
+        format.setBackground(m_tables.colors.at(chars.background));
+    if (chars.bold)
+        format.setFontWeight(QFont::Bold);
+    if (chars.italic)
+        format.setFontItalic(true);
+    if (chars.underline)
+        format.setFontUnderline(true);
+    if (chars.strike)
+        format.setFontStrikeOut(true);
+    if (chars.vertical != 0)
+        format.setVerticalAlignment(chars.vertical == 1 ? QTextCharFormat::AlignSuperScript
+                                                        : QTextCharFormat::AlignSubScript);
+    if (chars.link > 0) {
+        format.setAnchor(true);
+        format.setAnchorHref(m_tables.links.at(chars.link - 1));
+    }
+    m_formats.emplace_back(chars, format);
+    return format;
+}
+
+// Only what the paragraph sets becomes a property, so that a page written back holds no more.
+QTextBlockFormat DocumentSink::blockFormat(const ParagraphState& paragraph)
+{
+    QTextBlockFormat format;
+    if (paragraph.alignment)
+        format.setAlignment(paragraph.alignment);
+    if (paragraph.direction != Qt::LayoutDirectionAuto)
+        format.setLayoutDirection(paragraph.direction);
+    const std::pair<int, int> margins[] = {{QTextFormat::BlockLeftMargin, paragraph.leftIndent},
+                                           {QTextFormat::BlockRightMargin, paragraph.rightIndent},
+                                           {QTextFormat::TextIndent, paragraph.firstIndent},
+                                           {QTextFormat::BlockTopMargin, paragraph.spaceBefore},
+                                           {QTextFormat::BlockBottomMargin, paragraph.spaceAfter}};
+    for (const auto& [property, value] : margins) {
+        if (value != 0)
+            format.setProperty(property, value / kTwipsPerPixel);
+    }
+    const int spacing = paragraph.lineSpacing;
+    if (paragraph.lineMultiple && spacing > 0)
+        format.setLineHeight(spacing * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
+    else if (spacing > 0)
+        format.setLineHeight(spacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
+    else if (spacing < 0)
+        format.setLineHeight(-spacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
+    return format;
+}
+
+QString DocumentSink::familyOf(int font) const
+{
+    const auto found = m_tables.fonts.constFind(font);
+    return found != m_tables.fonts.cend() ? found->family : QString();
+}
+
+// Gathers only the text, as the document would hold it, for readers that want nothing else.
+class TextSink final : public Sink {
+public:
+    void insertText(const QString& text, const CharState&) override { m_text += text; }
+    void setBlockFormat(const ParagraphState&) override {}
+    void setBlockCharFormat(const CharState&) override {}
+    void insertEmbedded(const EmbeddedGroup&, QByteArrayView, const CharState&) override
+    {
+        m_text += QChar::ObjectReplacementCharacter;
+    }
+
+    QString& text() { return m_text; }
+
+private:
+    QString m_text;
+};
 
 } // namespace
 
@@ -1564,12 +1630,41 @@ bool RtfReader::isRtf(QByteArrayView text)
 
 void RtfReader::read(QByteArrayView rtf, QTextDocument& document)
 {
-    rtf = withoutByteOrderMark(rtf);
     const bool undoRedo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
-    Parser(rtf, document).run();
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    DocumentTables tables;
+    DocumentSink sink(cursor, tables);
+    Parser(withoutByteOrderMark(rtf), tables, sink).run();
+    cursor.endEditBlock();
     document.setUndoRedoEnabled(undoRedo);
+}
+
+QString RtfReader::plainText(QByteArrayView rtf)
+{
+    DocumentTables tables;
+    TextSink sink;
+    Parser(withoutByteOrderMark(rtf), tables, sink).run();
+    // The characters that QTextDocument::toPlainText() gives otherwise than it holds them.
+    QString& text = sink.text();
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+        case QChar::ParagraphSeparator:
+        case QChar::LineSeparator:
+        case 0xFDD0: // frame boundaries, which a document takes for paragraph breaks
+        case 0xFDD1:
+            c = u'\n';
+            break;
+        case QChar::Nbsp:
+            c = u' ';
+            break;
+        default:
+            break;
+        }
+    }
+    return std::move(text);
 }
 
 } // namespace Quillet

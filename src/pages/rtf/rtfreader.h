@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 
 class QTextDocument;
 
@@ -18,6 +19,9 @@ public:
     static bool isRtf(QByteArrayView text);
     // Replaces the content of document with what rtf holds.
     static void read(QByteArrayView rtf, QTextDocument& document);
+    // The text that read() puts in a document, as QTextDocument::toPlainText() gives it (lines
+    // end in \n, pictures and objects are U+FFFC), without the cost of building the document.
+    static QString plainText(QByteArrayView rtf);
 };
 
 } // namespace Quillet

@@ -755,6 +755,81 @@ private slots:
         QCOMPARE(readText(rtf), expected);
     }
 
+    // The text alone, for searching, is what the document read from the same RTF gives.
+    void plainText_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("paragraphs and line breaks end lines")
+            << QByteArray("{\\rtf1 one\\par two\\line three\\par\\par four\\par}")
+            << u"one\ntwo\nthree\n\nfour"_qs;
+        QTest::newRow("a second final \\par leaves an empty line")
+            << QByteArray("{\\rtf1 a\\par\\par}") << u"a\n"_qs;
+        QTest::newRow("last paragraph without \\par, text after the closing brace")
+            << QByteArray("{\\rtf1 a\\par b} c") << u"a\nb c"_qs;
+        QTest::newRow("tabs and cells")
+            << QByteArray("{\\rtf1 a\\tab b\tc\\cell d}") << u"a\tb\tc\td"_qs;
+        QTest::newRow("\\uN with its \\ucN fallback skipped")
+            << QByteArray("{\\rtf1 caf\\u233?\\u-10179?\\u-8704?\\uc2\\u8364\\'80\\'81!"
+                          "{\\uc0\\u1046 x}}")
+            << u"café😀€!Жx"_qs;
+        QTest::newRow("\\'hh in the document's code page")
+            << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2}")
+            << u"Привет"_qs;
+        QTest::newRow("\\'hh in the code page of the font's charset")
+            << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset128 MS Mincho;}}"
+                          "\\f0 caf\\'e9 \\f1\\'93\\'fa\\'96\\'7b}")
+            << u"café 日本"_qs;
+        QTest::newRow("tables, stylesheet, info and \\* destinations give no text")
+            << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255"
+                          "\\green0\\blue0;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}"
+                          "{\\author A}}{\\*\\generator Riched20;}{\\*\\unknown {nested} x}"
+                          "\\f0\\cf1 text}")
+            << u"text"_qs;
+        QTest::newRow("pictures and objects stand as one character each")
+            << QByteArray("{\\rtf1 a{\\pict\\pngblip\\picw2\\pich2 89504e47}b{\\object"
+                          "\\objemb{\\*\\objclass Paint}{\\*\\objdata 0102}{\\result x}}c{"
+                          "\\*\\shppict{\\pict\\jpegblip ffd8}}{\\nonshppict{\\pict 00}}d}")
+            << u"a\uFFFCb\uFFFCc\uFFFCd"_qs;
+        QTest::newRow("hidden text left out, field shows its result")
+            << QByteArray("{\\rtf1 a{\\v secret}b {\\field{\\*\\fldinst HYPERLINK "
+                          "\"https://example.org\"}{\\fldrslt link}}}")
+            << u"ab link"_qs;
+        QTest::newRow("non-breaking space as a blank, other specials as they are")
+            << QByteArray("{\\rtf1 a\\~b\\emdash c\\-d\\_e\\bullet}") << u"a b—c\u00ADd\u2011e•"_qs;
+        QTest::newRow("frame marks break the line as the document does")
+            << QByteArray("{\\rtf1 a\\u64976?b\\u64977?c}") << u"a\nb\nc"_qs;
+        QTest::newRow("byte-order mark and \\bin data")
+            << QByteArray("\xEF\xBB\xBF{\\rtf1 a\\bin3 {x}b}") << u"ab"_qs;
+        QTest::newRow("cut short")
+            << QByteArray("{\\rtf1{\\b bold\\par{\\i both") << u"bold\nboth"_qs;
+    }
+    void plainText()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, expected);
+        QCOMPARE(RtfReader::plainText(rtf), expected);
+        QTextDocument document;
+        RtfReader::read(rtf, document);
+        QCOMPARE(document.toPlainText(), expected);
+    }
+
+    void plainText_ofSamplesIsTheDocumentsText_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString& file :
+             {u"wordpad.rtf"_qs, u"wordpad-spacing.rtf"_qs, u"writer.rtf"_qs, u"unicode.rtf"_qs})
+            QTest::newRow(qPrintable(file)) << file;
+    }
+    void plainText_ofSamplesIsTheDocumentsText()
+    {
+        QFETCH(QString, file);
+        QTextDocument document;
+        RtfReader::read(sample(file), document);
+        QVERIFY(!document.toPlainText().isEmpty());
+        QCOMPARE(RtfReader::plainText(sample(file)), document.toPlainText());
+    }
+
     // Whatever the reader makes of a file, the writer writes so that it reads back the same.
     void rewrite_keepsWhatWasRead_data()
     {
