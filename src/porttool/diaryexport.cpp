@@ -52,6 +52,8 @@ QByteArray converted(ExportFormat format, const QByteArray& richText, const QDat
     // A page's RTF goes out as the diary keeps it: it is already what word processors open.
     if (format == ExportFormat::Rtf && !richText.isEmpty() && richText.trimmed().startsWith('{'))
         return richText;
+    if (format == ExportFormat::Text)
+        return PagePlainText(richText).remove(QChar::ObjectReplacementCharacter).toUtf8() + '\n';
     const std::unique_ptr<QTextDocument> document = PageDocument(richText);
     switch (format) {
     case ExportFormat::Html:
@@ -61,7 +63,7 @@ QByteArray converted(ExportFormat format, const QByteArray& richText, const QDat
     case ExportFormat::Rtf:
         return RtfWriter::write(*document);
     default:
-        return document->toPlainText().remove(QChar::ObjectReplacementCharacter).toUtf8() + '\n';
+        return {};
     }
 }
 

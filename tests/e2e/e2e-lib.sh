@@ -27,7 +27,11 @@ e2e_start_display() {
     # The first run writes a log-on entry: keep it away from the real desktop.
     export XDG_CONFIG_HOME="$E2E_DIR/config"
     export ASAN_OPTIONS=detect_leaks=0
+    # Each run's Quillet listens for companion programs in its own runtime folder, never in
+    # another test's.
+    export XDG_RUNTIME_DIR="$E2E_DIR/runtime"
     mkdir -p "$QUILLET_HOME"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     trap e2e_cleanup EXIT
 }
 
