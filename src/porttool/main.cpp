@@ -49,7 +49,8 @@ int runWindow(int argc, char* argv[])
     const QuilletLink link;
     PortToolWindow window(
         {settings, kSettingsRoot, installFolder, dialogs,
-         [&link](const QString& user, const QDate& date) { return link.showDay(user, date); }});
+         [&link](const QString& user, const QDate& date) { return link.showDay(user, date); },
+         [&link] { return link.isRunning(); }});
     window.show();
     return app.exec();
 }

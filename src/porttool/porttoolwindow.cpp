@@ -502,6 +502,15 @@ void PortToolWindow::cmdImport_Click(bool dryRun)
                                    MessageButtons::Ok, MessageIcon::Information, kTitle);
         return;
     }
+    // A page that Quillet has open goes back to its file when Quillet saves it, over what was
+    // imported in the meantime.
+    if (!dryRun && m_services.quilletRunning() &&
+        m_services.dialogs.message(
+            this,
+            QStringLiteral("Quillet is running. A page it has open would be saved over what you "
+                           "import into that day.\r\n\r\nClose Quillet first, or import anyway?"),
+            MessageButtons::OkCancel, MessageIcon::Warning, kTitle) != MessageAnswer::Ok)
+        return;
     const auto existing = DiaryImport::Existing(grpExisting->checkedId());
     const Diary diary = *m_diary;
     auto entries = std::make_shared<QList<DiaryImport::Entry>>();

@@ -41,6 +41,8 @@ public:
         QString installFolder;
         Dialogs& dialogs;
         DayShower showDay;
+        // Whether a Quillet of this OS user is running.
+        std::function<bool()> quilletRunning;
     };
 
     explicit PortToolWindow(Services services, QWidget* parent = nullptr);

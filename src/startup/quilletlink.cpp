@@ -43,6 +43,13 @@ QString QuilletLink::serverNameForThisUser()
            QStringLiteral("/quillet-link");
 }
 
+bool QuilletLink::isRunning() const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    return socket.waitForConnected(int(m_timeout.count()));
+}
+
 QuilletLink::Result QuilletLink::showDay(const QString& user, const QDate& date) const
 {
     const QByteArray request = LinkProtocol::encodeRequest({user, date});

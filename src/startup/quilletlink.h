@@ -16,6 +16,8 @@ public:
                          std::chrono::milliseconds timeout = std::chrono::seconds(1));
 
     Result showDay(const QString& user, const QDate& date) const;
+    // Whether a Quillet of this OS user is running and listening.
+    bool isRunning() const;
 
     // In the OS user's own runtime folder, which nobody else may enter.
     static QString serverNameForThisUser();

@@ -33,11 +33,13 @@ struct WindowFixture : PortToolFixture {
     FakeDialogs dialogs;
     QList<std::pair<QString, QDate>> shown;
     QuilletLink::Result linkResult = QuilletLink::Result::Shown;
-    PortToolWindow window{
-        {settings, kSettingsRoot, install, dialogs, [this](const QString& user, const QDate& date) {
-             shown.append({user, date});
-             return linkResult;
-         }}};
+    bool quilletRunning = false;
+    PortToolWindow window{{settings, kSettingsRoot, install, dialogs,
+                           [this](const QString& user, const QDate& date) {
+                               shown.append({user, date});
+                               return linkResult;
+                           },
+                           [this] { return quilletRunning; }}};
 
     template <typename T>
     T* child(const char* name)
@@ -237,6 +239,41 @@ private slots:
         QCOMPARE(fixture.status(), "1 page imported, 1 skipped, 1 not imported.");
         QVERIFY(fixture.diary("ann").read(QDate(2015, 7, 2))->contains("A walk."));
         QVERIFY(fixture.diary("ann").read(QDate(2015, 7, 1))->contains("Kept."));
+    }
+
+    void import_whileQuilletRuns_asksFirst_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("imported");
+        QTest::newRow("import anyway") << MessageAnswer::Ok << true;
+        QTest::newRow("close Quillet first") << MessageAnswer::Cancel << false;
+    }
+    void import_whileQuilletRuns_asksFirst()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, imported);
+        WindowFixture fixture;
+        fixture.quilletRunning = true;
+        PortToolFixture::writeFile(fixture.path("in/2015-07-02.txt"), "A walk.\n");
+        fixture.window.show();
+        fixture.logIn("ann", "secret");
+        fixture.dialogs.fileAnswers.enqueue({fixture.path("in/2015-07-02.txt")});
+        fixture.window.cmdAddFiles_Click();
+
+        // Checking first writes nothing: no question.
+        fixture.child<QPushButton>("cmdCheck")->click();
+        QVERIFY(fixture.finished());
+        QCOMPARE(fixture.dialogs.messages.size(), 0);
+
+        fixture.dialogs.answers.enqueue(answer);
+        fixture.child<QPushButton>("cmdImport")->click();
+        QVERIFY(fixture.finished());
+        QCOMPARE(texts(fixture.dialogs),
+                 QStringList{"Quillet is running. A page it has open would be saved over what you "
+                             "import into that day.\r\n\r\nClose Quillet first, or import "
+                             "anyway?"});
+        QCOMPARE(fixture.dialogs.messages.first().buttons, MessageButtons::OkCancel);
+        QCOMPARE(fixture.diary("ann").hasPage(QDate(2015, 7, 2)), imported);
     }
 
     void import_withoutFiles_says_so()

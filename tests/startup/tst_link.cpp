@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(askToShow("ann", kDay), QuilletLink::Result::NotRunning);
     }
 
-    void server_leavesARunningOneAlone_butTakesOverAnAbandonedName()
+    void server_leavesARunningOneAlone_butTakesOverAnAbandonedName_andIsSeenRunning()
     {
         const QString name = QuilletLink::serverNameForThisUser();
         const auto shown = [](const LinkProtocol::Request&) { return LinkProtocol::Answer::Shown; };
@@ -123,12 +123,14 @@ private slots:
             LinkServer second(shown);
             QVERIFY(!second.listen(name));
             QCOMPARE(askToShow("ann", kDay), QuilletLink::Result::Shown);
+            QVERIFY(QuilletLink(name).isRunning());
         }
         // A program that ended abruptly leaves its socket file behind.
         QFile abandoned(name);
         QVERIFY(abandoned.open(QIODevice::WriteOnly));
         abandoned.close();
         QCOMPARE(askToShow("ann", kDay), QuilletLink::Result::NotRunning);
+        QVERIFY(!QuilletLink(name).isRunning());
         LinkServer next(shown);
         QVERIFY(next.listen(name));
         QCOMPARE(askToShow("ann", kDay), QuilletLink::Result::Shown);
