@@ -32,7 +32,11 @@ int runCommand(int argc, char* argv[])
     TerminalPasswordPrompt passwords;
     QTextStream out(stdout);
     QTextStream err(stderr);
-    PortToolEnvironment environment{settings, kSettingsRoot, InstallFolder(), passwords, out, err};
+    const QuilletLink link;
+    PortToolEnvironment environment{
+        settings, kSettingsRoot, InstallFolder(), passwords, out, err, [&link] {
+            return link.isRunning();
+        }};
     return PortToolCommand(environment).run(QGuiApplication::arguments().mid(1));
 }
 

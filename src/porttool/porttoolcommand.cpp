@@ -1,6 +1,7 @@
 #include "porttool/porttoolcommand.h"
 
 #include "platform/passwordprompt.h"
+#include "porttool/counted.h"
 #include "porttool/diary.h"
 #include "porttool/diaryaccess.h"
 #include "porttool/diaryexport.h"
@@ -150,7 +151,8 @@ int PortToolCommand::exportPages(const Options& options)
         DiaryExport(diary, *format).run(folder, bounds[0], bounds[1], progress);
     if (!result.error.isEmpty())
         return fail(result.error);
-    m_env.err << result.pages << " pages exported in " << elapsed(timer) << Qt::endl;
+    m_env.err << Counted(result.pages, QStringLiteral("page")) << " exported in " << elapsed(timer)
+              << Qt::endl;
     return 0;
 }
 
@@ -169,6 +171,10 @@ int PortToolCommand::importFiles(const Options& options)
     const QString user = logIn(options.values.value(QStringLiteral("user")));
     if (user.isEmpty())
         return 1;
+    if (!dryRun && m_env.quilletRunning())
+        m_env.err << "porttool: Quillet is running: a page it has open would be saved over what "
+                     "is imported into that day"
+                  << Qt::endl;
     QElapsedTimer timer;
     timer.start();
     const Diary diary(m_env.installFolder, user);
@@ -180,10 +186,12 @@ int PortToolCommand::importFiles(const Options& options)
         m_env.out << DiaryImport::describe(entry, dryRun) << '\n';
     m_env.out.flush();
     const DiaryImport::Tally tally = DiaryImport::tally(entries);
-    m_env.err << tally.imported << (dryRun ? " pages would be imported in " : " pages imported in ")
-              << elapsed(timer) << Qt::endl;
+    m_env.err << Counted(tally.imported, QStringLiteral("page"))
+              << (dryRun ? " would be imported in " : " imported in ") << elapsed(timer)
+              << Qt::endl;
     if (tally.notImported > 0)
-        return fail(QStringLiteral("%1 files not imported").arg(tally.notImported));
+        return fail(Counted(tally.notImported, QStringLiteral("file")) +
+                    QStringLiteral(" not imported"));
     return 0;
 }
 
@@ -202,7 +210,8 @@ int PortToolCommand::findWords(const Options& options)
     for (const DiarySearch::Hit& hit : hits)
         m_env.out << hit.date.toString(Qt::ISODate) << '\t' << hit.line << '\n';
     m_env.out.flush();
-    m_env.err << hits.size() << " lines found in " << elapsed(timer) << Qt::endl;
+    m_env.err << Counted(hits.size(), QStringLiteral("line")) << " found in " << elapsed(timer)
+              << Qt::endl;
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QTextStream;
 
@@ -19,6 +20,8 @@ struct PortToolEnvironment {
     PasswordPrompt& passwords;
     QTextStream& out;
     QTextStream& err;
+    // Whether a Quillet of this OS user is running.
+    std::function<bool()> quilletRunning = [] { return false; };
 };
 
 // The terminal commands export, import and find. Results go to the output, the count and the

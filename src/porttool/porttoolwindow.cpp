@@ -1,6 +1,7 @@
 #include "porttool/porttoolwindow.h"
 
 #include "platform/dialogs.h"
+#include "porttool/counted.h"
 #include "porttool/diaryaccess.h"
 #include "porttool/diaryexport.h"
 #include "porttool/diaryimport.h"
@@ -36,13 +37,6 @@ namespace Quillet {
 namespace {
 
 const QString kTitle = QStringLiteral("Quillet Exporter");
-
-// "1 page", "2 pages".
-QString counted(qsizetype count, const QString& thing)
-{
-    return QStringLiteral("%1 %2%3").arg(count).arg(thing,
-                                                    count == 1 ? QString() : QStringLiteral("s"));
-}
 
 QString seconds(const QElapsedTimer& timer)
 {
@@ -391,7 +385,7 @@ void PortToolWindow::cmdOpen_Click()
         QStringLiteral("/Diary of ") + user()));
     setStatus(dates.isEmpty() ? QStringLiteral("The diary has no pages yet.")
                               : QStringLiteral("The diary has %1, from %2 to %3.")
-                                    .arg(counted(dates.size(), QStringLiteral("page")),
+                                    .arg(Counted(dates.size(), QStringLiteral("page")),
                                          dates.first().toString(Qt::ISODate),
                                          dates.last().toString(Qt::ISODate)));
     m_pages->setCurrentIndex(1);
@@ -443,18 +437,18 @@ void PortToolWindow::cmdExport_Click()
             const QString where = QDir::toNativeSeparators(QDir(folder).absolutePath());
             if (!result->error.isEmpty()) {
                 setStatus(QStringLiteral("The export stopped after %1.")
-                              .arg(counted(result->pages, QStringLiteral("page"))));
+                              .arg(Counted(result->pages, QStringLiteral("page"))));
                 m_services.dialogs.message(
                     this, QStringLiteral("The export stopped: %1").arg(result->error),
                     MessageButtons::Ok, MessageIcon::Critical, kTitle);
             } else if (result->cancelled) {
                 setStatus(QStringLiteral("Export cancelled: %1 written to %2.")
-                              .arg(counted(result->pages, QStringLiteral("page")), where));
+                              .arg(Counted(result->pages, QStringLiteral("page")), where));
             } else if (result->pages == 0) {
                 setStatus(QStringLiteral("There are no pages to export in these days."));
             } else {
                 setStatus(QStringLiteral("%1 exported to %2 in %3.")
-                              .arg(counted(result->pages, QStringLiteral("page")), where,
+                              .arg(Counted(result->pages, QStringLiteral("page")), where,
                                    seconds(*timer)));
             }
         });
@@ -526,13 +520,13 @@ void PortToolWindow::cmdImport_Click(bool dryRun)
             const DiaryImport::Tally tally = DiaryImport::tally(*entries);
             QString summary =
                 QStringLiteral("%1 %2, %3 skipped, %4 not imported.")
-                    .arg(counted(tally.imported, QStringLiteral("page")),
+                    .arg(Counted(tally.imported, QStringLiteral("page")),
                          dryRun ? QStringLiteral("would be imported") : QStringLiteral("imported"))
                     .arg(tally.skipped)
                     .arg(tally.notImported);
             if (entries->size() < files.size())
                 summary = QStringLiteral("Cancelled after %1: ")
-                              .arg(counted(entries->size(), QStringLiteral("file"))) +
+                              .arg(Counted(entries->size(), QStringLiteral("file"))) +
                           summary;
             setStatus(summary);
         });
@@ -572,8 +566,8 @@ void PortToolWindow::cmdFind_Click()
             QString summary = hits->isEmpty()
                                   ? QStringLiteral("Nothing found.")
                                   : QStringLiteral("%1 found on %2.")
-                                        .arg(counted(hits->size(), QStringLiteral("line")),
-                                             counted(days.size(), QStringLiteral("day")));
+                                        .arg(Counted(hits->size(), QStringLiteral("line")),
+                                             Counted(days.size(), QStringLiteral("day")));
             setStatus(*cancelled ? QStringLiteral("Search cancelled. ") + summary : summary);
             if (!items.isEmpty()) {
                 lstHits->setCurrentItem(items.first());

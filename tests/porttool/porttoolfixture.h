@@ -57,8 +57,10 @@ public:
         FixedPassword passwords(password);
         QTextStream outStream(&out);
         QTextStream errStream(&err);
-        PortToolEnvironment environment{settings,  kSettingsRoot, install,
-                                        passwords, outStream,     errStream};
+        PortToolEnvironment environment{
+            settings, kSettingsRoot, install, passwords, outStream, errStream, [this] {
+                return quilletRunning;
+            }};
         const int status = PortToolCommand(environment).run(arguments);
         outStream.flush();
         errStream.flush();
@@ -85,6 +87,7 @@ public:
     QString install;
     QString out;
     QString err;
+    bool quilletRunning = false;
 };
 
 } // namespace Quillet

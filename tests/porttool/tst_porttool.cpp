@@ -58,7 +58,7 @@ private slots:
         const QString out = fixture.path(QStringLiteral("out"));
 
         QCOMPARE(fixture.run({"export", "--user", "ann", "--format", "rtf", "--to", out}), 0);
-        QVERIFY2(fixture.err.startsWith(QStringLiteral("1 pages exported in ")),
+        QVERIFY2(fixture.err.startsWith(QStringLiteral("1 page exported in ")),
                  qPrintable(fixture.err));
         QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{"2001-08-05.rtf"});
         QCOMPARE(QFileInfo(out).permissions(), kOwnerOnlyFolder);
@@ -122,6 +122,22 @@ private slots:
         QCOMPARE(plain(*fixture.diary("ann").read(QDate(2001, 8, 5))), page);
     }
 
+    void import_whileQuilletRuns_warnsAndGoesOn()
+    {
+        PortToolFixture fixture;
+        fixture.quilletRunning = true;
+        const QString file = fixture.path("in/2001-08-05.txt");
+        fixture.writeFile(file, "New words\n");
+        const QString warning = "porttool: Quillet is running: a page it has open would be saved "
+                                "over what is imported into that day\n";
+
+        QCOMPARE(fixture.run({"import", "--user", "ann", "--dry-run", file}), 0);
+        QVERIFY2(!fixture.err.contains(warning), qPrintable(fixture.err));
+        QCOMPARE(fixture.run({"import", "--user", "ann", file}), 0);
+        QVERIFY2(fixture.err.startsWith(warning + "1 page imported in "), qPrintable(fixture.err));
+        QVERIFY(fixture.diary("ann").hasPage(QDate(2001, 8, 5)));
+    }
+
     void importDate_readsTheNamedForms_data()
     {
         QTest::addColumn<QString>("name");
@@ -152,7 +168,7 @@ private slots:
         QCOMPARE(fixture.run({"import", "--user", "ann", folder}), 1);
         QCOMPARE(fixture.out, folder + "/2001-02-30.txt: no date in the name, not imported\n" +
                                   folder + "/2001-08-05.md: added 2001-08-05\n");
-        QVERIFY2(fixture.err.endsWith("porttool: 1 files not imported\n"), qPrintable(fixture.err));
+        QVERIFY2(fixture.err.endsWith("porttool: 1 file not imported\n"), qPrintable(fixture.err));
         QCOMPARE(fixture.diary("ann").dates(), QList<QDate>{QDate(2001, 8, 5)});
     }
 
@@ -241,7 +257,9 @@ private slots:
 
         QCOMPARE(fixture.run(QStringList{"find", "--user", "ann"} + words), 0);
         QCOMPARE(fixture.out, hits);
-        QVERIFY2(fixture.err.startsWith(QString::number(hits.count('\n')) + " lines found in "),
+        const qsizetype lines = hits.count('\n');
+        QVERIFY2(fixture.err.startsWith(QString::number(lines) + (lines == 1 ? " line" : " lines") +
+                                        " found in "),
                  qPrintable(fixture.err));
     }
 
@@ -305,7 +323,7 @@ private slots:
         QCOMPARE(fixture.run({"export", "--user", "ann", "--format", "html", "--to", out, "--since",
                               "2001-09-01", "--until", "2001-12-31"}),
                  0);
-        QVERIFY2(fixture.err.startsWith("1 pages exported in "), qPrintable(fixture.err));
+        QVERIFY2(fixture.err.startsWith("1 page exported in "), qPrintable(fixture.err));
     }
 
     void cancelledJobs_leaveNothingHalfDone()
