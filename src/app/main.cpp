@@ -28,6 +28,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillet"));
+    // The desktop matches the window to its launcher by this name, and by the window class,
+    // which Qt takes from the application name above.
+    QApplication::setDesktopFileName(QStringLiteral(QUILLET_DESKTOP_ID));
     // The program ends when its own windows say so, not when a hand-over hides the last one.
     QApplication::setQuitOnLastWindowClosed(false);
 
