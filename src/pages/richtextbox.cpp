@@ -7,6 +7,7 @@
 #include "startup/textcodec.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QStyle>
 #include <QTextBlock>
@@ -93,6 +94,17 @@ void RichTextBox::clearTo(const QString& fontFamily, qreal points)
     if (!fontFamily.isEmpty())
         setSelFontName(fontFamily);
     setSelFontSize(points);
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* event)
+{
+    // A paragraph begun after an empty one would lose the caret's format: the text typed next
+    // would fall back to the plain default, unlike the paragraph above it.
+    const bool newParagraph = event->matches(QKeySequence::InsertParagraphSeparator);
+    const QTextCharFormat format = currentCharFormat();
+    QTextEdit::keyPressEvent(event);
+    if (newParagraph && event->isAccepted() && currentCharFormat() != format)
+        setCurrentCharFormat(format);
 }
 
 bool RichTextBox::setFileName(const QString& path)

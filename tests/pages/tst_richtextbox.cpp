@@ -71,6 +71,24 @@ class RichTextBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void emptyPage_typesInTheDefaultFont_acrossParagraphs()
+    {
+        // Two Returns: the second paragraph begins after an empty one.
+        RichTextBox box;
+        box.show();
+        box.clearTo("Comic Sans MS", 10);
+        QTest::keyClicks(&box, "Dawn");
+        QTest::keyClick(&box, Qt::Key_Return);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QTest::keyClicks(&box, "Dusk");
+        for (const int position : {1, 7}) {
+            QTextCursor cursor(box.document());
+            cursor.setPosition(position);
+            QCOMPARE(cursor.charFormat().fontFamilies().toStringList(), {"Comic Sans MS"});
+            QCOMPARE(cursor.charFormat().fontPointSize(), 10);
+        }
+    }
+
     void mixedSelection_readsNoValue()
     {
         RichTextBox box;
