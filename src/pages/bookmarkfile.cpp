@@ -1,7 +1,7 @@
 #include "pages/bookmarkfile.h"
 
 #include "pages/pagefile.h"
-#include "pages/privatefiles.h"
+#include "startup/privatefiles.h"
 #include "startup/textcodec.h"
 
 #include <QFile>
