@@ -3,6 +3,7 @@
 #include "platform/terminalpasswordprompt.h"
 #include "porttool/porttoolcommand.h"
 #include "porttool/porttoolwindow.h"
+#include "startup/datafolder.h"
 #include "startup/installfolder.h"
 #include "startup/quilletlink.h"
 #include "startup/settingsstore.h"
@@ -32,7 +33,8 @@ int runCommand(int argc, char* argv[])
     TerminalPasswordPrompt passwords;
     QTextStream out(stdout);
     QTextStream err(stderr);
-    PortToolEnvironment environment{settings, kSettingsRoot, InstallFolder(), passwords, out, err};
+    PortToolEnvironment environment{settings,  kSettingsRoot, DataFolder(InstallFolder()),
+                                    passwords, out,           err};
     return PortToolCommand(environment).run(QGuiApplication::arguments().mid(1));
 }
 
@@ -48,7 +50,7 @@ int runWindow(int argc, char* argv[])
     QtDialogs dialogs;
     const QuilletLink link;
     PortToolWindow window(
-        {settings, kSettingsRoot, installFolder, dialogs,
+        {settings, kSettingsRoot, DataFolder(installFolder), dialogs,
          [&link](const QString& user, const QDate& date) { return link.showDay(user, date); }});
     window.show();
     return app.exec();
