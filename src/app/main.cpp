@@ -13,6 +13,7 @@
 #include "services/randomsource.h"
 #include "services/timesource.h"
 #include "startup/appsettingsstore.h"
+#include "startup/datafolder.h"
 #include "startup/installfolder.h"
 #include "startup/logonentry.h"
 #include "startup/programstate.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[])
 
     ProgramState state;
     state.installFolder = InstallFolder();
+    state.dataFolder = DataFolder(state.installFolder);
     QApplication::setWindowIcon(QIcon(state.installFile(QStringLiteral("quillet.png"))));
 
     SqliteRegistry registry(SqliteRegistry::defaultDatabasePath());

@@ -24,7 +24,7 @@ Bookmarks::Bookmarks(AppContext& context, PageNavigation& navigation, MonthCalen
 
 QString Bookmarks::filePath() const
 {
-    return BookmarkFile::path(m_context.state.installFolder, m_context.state.currentUser);
+    return BookmarkFile::path(m_context.state.dataFolder, m_context.state.currentUser);
 }
 
 QList<Bookmark> Bookmarks::load()

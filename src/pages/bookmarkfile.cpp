@@ -1,7 +1,7 @@
 #include "pages/bookmarkfile.h"
 
 #include "pages/pagefile.h"
-#include "pages/privatefiles.h"
+#include "startup/privatefiles.h"
 #include "startup/textcodec.h"
 
 #include <QFile>
@@ -36,9 +36,9 @@ QDate dateField(QStringView field)
 
 } // namespace
 
-QString BookmarkFile::path(const QString& installFolder, const QString& user)
+QString BookmarkFile::path(const QString& dataFolder, const QString& user)
 {
-    return PageFile::folder(installFolder, user) + QStringLiteral("/bookmarks.txt");
+    return PageFile::folder(dataFolder, user) + QStringLiteral("/bookmarks.txt");
 }
 
 QByteArray BookmarkFile::record(const Bookmark& bookmark)

@@ -17,7 +17,7 @@ struct Bookmark {
 // A quote in a description is doubled; a date that does not read gives an invalid QDate.
 class BookmarkFile {
 public:
-    static QString path(const QString& installFolder, const QString& user);
+    static QString path(const QString& dataFolder, const QString& user);
     // One line, CR LF included.
     static QByteArray record(const Bookmark& bookmark);
     // The records in file order.

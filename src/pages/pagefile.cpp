@@ -29,9 +29,9 @@ qsizetype findOwnerMarker(const QByteArray& body)
 
 } // namespace
 
-QString PageFile::folder(const QString& installFolder, const QString& user)
+QString PageFile::folder(const QString& dataFolder, const QString& user)
 {
-    return installFolder + QStringLiteral("/files/") + user;
+    return dataFolder + QStringLiteral("/files/") + user;
 }
 
 QString PageFile::fileName(const QDate& date)
@@ -39,9 +39,9 @@ QString PageFile::fileName(const QDate& date)
     return QStringLiteral("%1_%2_%3.DIARY").arg(date.day()).arg(date.month()).arg(date.year());
 }
 
-QString PageFile::path(const QString& installFolder, const QString& user, const QDate& date)
+QString PageFile::path(const QString& dataFolder, const QString& user, const QDate& date)
 {
-    return folder(installFolder, user) + QLatin1Char('/') + fileName(date);
+    return folder(dataFolder, user) + QLatin1Char('/') + fileName(date);
 }
 
 QByteArray PageFile::layout(const QByteArray& richText, const QString& owner)

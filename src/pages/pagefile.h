@@ -23,9 +23,9 @@ public:
         QByteArray richText; // empty for another user's page
     };
 
-    static QString folder(const QString& installFolder, const QString& user);
+    static QString folder(const QString& dataFolder, const QString& user);
     static QString fileName(const QDate& date);
-    static QString path(const QString& installFolder, const QString& user, const QDate& date);
+    static QString path(const QString& dataFolder, const QString& user, const QDate& date);
 
     // The file content for the page. When the plain layout would not read back as written
     // (the scrambled text happens to hold the owner marker), blanks go before the rich text's

@@ -51,12 +51,12 @@ PageStore::PageStore(AppContext& context, RichTextBox& page, MonthCalendar& cale
 
 QString PageStore::pageFolder() const
 {
-    return PageFile::folder(m_context.state.installFolder, m_context.state.currentUser);
+    return PageFile::folder(m_context.state.dataFolder, m_context.state.currentUser);
 }
 
 QString PageStore::pageFilePath(const QDate& date) const
 {
-    return PageFile::path(m_context.state.installFolder, m_context.state.currentUser, date);
+    return PageFile::path(m_context.state.dataFolder, m_context.state.currentUser, date);
 }
 
 bool PageStore::SavePage()

@@ -1,7 +1,7 @@
 #include "pages/pagewriter.h"
 
 #include "pages/pagefile.h"
-#include "pages/privatefiles.h"
+#include "startup/privatefiles.h"
 
 #include <QFile>
 #include <QFileInfo>

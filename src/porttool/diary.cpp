@@ -14,7 +14,7 @@ QList<QDate> Diary::dates(const QDate& since, const QDate& until) const
     static const QRegularExpression name(
         QStringLiteral("^(\\d{1,2})_(\\d{1,2})_(\\d{1,4})\\.DIARY$"),
         QRegularExpression::CaseInsensitiveOption);
-    const QDir folder(PageFile::folder(m_installFolder, m_user));
+    const QDir folder(PageFile::folder(m_dataFolder, m_user));
     QList<QDate> found;
     for (const QString& file : folder.entryList(QDir::Files)) {
         const QRegularExpressionMatch match = name.match(file);
@@ -35,12 +35,12 @@ QList<QDate> Diary::dates(const QDate& since, const QDate& until) const
 
 bool Diary::hasPage(const QDate& date) const
 {
-    return QFile::exists(PageFile::path(m_installFolder, m_user, date));
+    return QFile::exists(PageFile::path(m_dataFolder, m_user, date));
 }
 
 std::optional<QByteArray> Diary::read(const QDate& date) const
 {
-    QFile file(PageFile::path(m_installFolder, m_user, date));
+    QFile file(PageFile::path(m_dataFolder, m_user, date));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     PageFile::Content content = PageFile::decode(file.readAll(), m_user);
@@ -51,7 +51,7 @@ std::optional<QByteArray> Diary::read(const QDate& date) const
 
 PageWriter::Result Diary::write(const QDate& date, const QByteArray& richText) const
 {
-    return PageWriter::write(PageFile::path(m_installFolder, m_user, date), richText, m_user);
+    return PageWriter::write(PageFile::path(m_dataFolder, m_user, date), richText, m_user);
 }
 
 } // namespace Quillet

@@ -14,8 +14,8 @@ namespace Quillet {
 // page that user may open, and the writing of a page as the diary itself writes it.
 class Diary final {
 public:
-    Diary(QString installFolder, QString user)
-        : m_installFolder(std::move(installFolder)), m_user(std::move(user))
+    Diary(QString dataFolder, QString user)
+        : m_dataFolder(std::move(dataFolder)), m_user(std::move(user))
     {}
 
     const QString& user() const { return m_user; }
@@ -28,7 +28,7 @@ public:
     PageWriter::Result write(const QDate& date, const QByteArray& richText) const;
 
 private:
-    QString m_installFolder;
+    QString m_dataFolder;
     QString m_user;
 };
 

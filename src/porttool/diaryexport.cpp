@@ -1,6 +1,5 @@
 #include "porttool/diaryexport.h"
 
-#include "pages/privatefiles.h"
 #include "pages/rtf/rtfwriter.h"
 #include "porttool/diary.h"
 #include "porttool/htmlexport.h"
@@ -8,6 +7,7 @@
 #include "porttool/markdownwriter.h"
 #include "porttool/pagedocument.h"
 #include "porttool/pdfdiary.h"
+#include "startup/privatefiles.h"
 
 #include <QDir>
 #include <QFile>

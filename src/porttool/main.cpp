@@ -3,6 +3,7 @@
 #include "platform/terminalpasswordprompt.h"
 #include "porttool/porttoolcommand.h"
 #include "porttool/porttoolwindow.h"
+#include "startup/datafolder.h"
 #include "startup/installfolder.h"
 #include "startup/quilletlink.h"
 #include "startup/settingsstore.h"
@@ -34,9 +35,8 @@ int runCommand(int argc, char* argv[])
     QTextStream err(stderr);
     const QuilletLink link;
     PortToolEnvironment environment{
-        settings, kSettingsRoot, InstallFolder(), passwords, out, err, [&link] {
-            return link.isRunning();
-        }};
+        settings, kSettingsRoot, DataFolder(InstallFolder()),         passwords,
+        out,      err,           [&link] { return link.isRunning(); }};
     return PortToolCommand(environment).run(QGuiApplication::arguments().mid(1));
 }
 
@@ -52,7 +52,7 @@ int runWindow(int argc, char* argv[])
     QtDialogs dialogs;
     const QuilletLink link;
     PortToolWindow window(
-        {settings, kSettingsRoot, installFolder, dialogs,
+        {settings, kSettingsRoot, DataFolder(installFolder), dialogs,
          [&link](const QString& user, const QDate& date) { return link.showDay(user, date); },
          [&link] { return link.isRunning(); }});
     window.show();

@@ -145,7 +145,7 @@ int PortToolCommand::exportPages(const Options& options)
         return 1;
     QElapsedTimer timer;
     timer.start();
-    const Diary diary(m_env.installFolder, user);
+    const Diary diary(m_env.dataFolder, user);
     JobProgress progress;
     const DiaryExport::Result result =
         DiaryExport(diary, *format).run(folder, bounds[0], bounds[1], progress);
@@ -177,7 +177,7 @@ int PortToolCommand::importFiles(const Options& options)
                   << Qt::endl;
     QElapsedTimer timer;
     timer.start();
-    const Diary diary(m_env.installFolder, user);
+    const Diary diary(m_env.dataFolder, user);
     JobProgress progress;
     const QList<DiaryImport::Entry> entries =
         DiaryImport(diary, DiaryImport::Existing(choice))
@@ -206,7 +206,7 @@ int PortToolCommand::findWords(const Options& options)
     QElapsedTimer timer;
     timer.start();
     JobProgress progress;
-    const QList<DiarySearch::Hit> hits = search.find(Diary(m_env.installFolder, user), progress);
+    const QList<DiarySearch::Hit> hits = search.find(Diary(m_env.dataFolder, user), progress);
     for (const DiarySearch::Hit& hit : hits)
         m_env.out << hit.date.toString(Qt::ISODate) << '\t' << hit.line << '\n';
     m_env.out.flush();

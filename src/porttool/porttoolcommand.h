@@ -16,7 +16,7 @@ class SettingsStore;
 struct PortToolEnvironment {
     SettingsStore& settings;
     QString settingsRoot;
-    QString installFolder;
+    QString dataFolder;
     PasswordPrompt& passwords;
     QTextStream& out;
     QTextStream& err;

@@ -373,7 +373,7 @@ void PortToolWindow::cmdOpen_Click()
         txtPassword->selectAll();
         return;
     }
-    m_diary.emplace(m_services.installFolder, std::get<DiaryAccess::Granted>(access).user);
+    m_diary.emplace(m_services.dataFolder, std::get<DiaryAccess::Granted>(access).user);
     txtPassword->clear();
     lblDiary->setText(QStringLiteral("Diary of <b>%1</b>").arg(user().toHtmlEscaped()));
     const QList<QDate> dates = m_diary->dates();

@@ -38,7 +38,7 @@ public:
     struct Services {
         SettingsStore& settings;
         QString settingsRoot;
-        QString installFolder;
+        QString dataFolder;
         Dialogs& dialogs;
         DayShower showDay;
         // Whether a Quillet of this OS user is running.

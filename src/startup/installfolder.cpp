@@ -7,14 +7,17 @@ namespace Quillet {
 
 QString InstallFolder()
 {
-    QString folder = qEnvironmentVariable("QUILLET_HOME");
-    if (folder.isEmpty())
-        folder = QCoreApplication::applicationDirPath();
-    folder = QDir::cleanPath(QDir(folder).absolutePath());
-    // cleanPath keeps "/" for the root folder; file names are appended with their own "/".
-    if (folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    return folder;
+    const QString home = qEnvironmentVariable("QUILLET_HOME");
+    return folderPath(home.isEmpty() ? QCoreApplication::applicationDirPath() : home);
+}
+
+QString folderPath(const QString& folder)
+{
+    QString path = QDir::cleanPath(QDir(folder).absolutePath());
+    // cleanPath keeps "/" for the root folder.
+    if (path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
 }
 
 } // namespace Quillet

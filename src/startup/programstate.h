@@ -27,6 +27,8 @@ struct WarningFlags {
 struct ProgramState {
     QString settingsRoot;
     QString installFolder; // no trailing separator
+    // Holds files/<user>/; the installation folder unless that is read-only. No trailing separator.
+    QString dataFolder;
     QString currentUser;
 
     bool loginRequired = false;

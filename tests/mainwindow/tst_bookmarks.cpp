@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
@@ -156,6 +157,30 @@ private slots:
         QCOMPARE(f.main()->pageStore().shownDate(), kDec5);
         QCOMPARE(f.page()->Text(), "Swam across the lake");
         QCOMPARE(f.child<QLabel>("Label5")->text(), "Dec 05, 2001");
+        QVERIFY(f.t.dialogs.messages.isEmpty());
+    }
+
+    // An installation that cannot be written keeps its users' files elsewhere.
+    void pagesAndBookmarks_liveInTheDataFolder_andNothingIsWrittenUnderTheInstallation()
+    {
+        MainFixture f(false, [](TestContext& t) { t.state.dataFolder = t.dir.path() + "/data"; });
+        f.setWarnings(false, false, false, false);
+        f.clickDay(kDec5);
+        f.page()->setText("Swam across the lake");
+        QVERIFY(f.main()->pageStore().SavePage());
+        f.t.dialogs.inputAnswers.enqueue("Lake");
+        f.child<QPushButton>("cmdBookAdd")->click();
+
+        const QString folder = f.t.dir.path() + "/data/files/ann";
+        QCOMPARE(QDir(folder).entryList(QDir::Files),
+                 (QStringList{"5_12_2001.DIARY", "bookmarks.txt"}));
+        QCOMPARE(contentOf(folder + "/bookmarks.txt"), QByteArray("\"Lake\",#2001-12-05#\r\n"));
+        QVERIFY(!QFileInfo::exists(f.t.state.installFolder));
+
+        logInAgain(f);
+        QCOMPARE(rows(f.child<QListWidget>("lstBookMark")), QStringList{"Lake"});
+        f.clickDay(kDec5);
+        QCOMPARE(f.page()->Text(), "Swam across the lake");
         QVERIFY(f.t.dialogs.messages.isEmpty());
     }
 

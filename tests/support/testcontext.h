@@ -37,6 +37,7 @@ public:
           appSettings(registry)
     {
         state.installFolder = dir.path() + QStringLiteral("/install");
+        state.dataFolder = state.installFolder;
         state.settingsRoot = kSettingsRoot;
     }
 

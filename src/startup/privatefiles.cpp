@@ -1,4 +1,4 @@
-#include "pages/privatefiles.h"
+#include "startup/privatefiles.h"
 
 #include <QDir>
 #include <QFileInfo>
