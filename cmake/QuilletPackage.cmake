@@ -24,6 +24,6 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # credits, the fonts of its pages, and xdg-open, through which the shell opens web addresses.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, timgm6mb-soundfont | fluid-soundfont-gm, fonts-dejavu-core, xdg-utils")
+    "qt6-qpa-plugins, timgm6mb-soundfont | fluid-soundfont-gm, fonts-dejavu-core, fonts-comic-neue, xdg-utils")
 
 include(CPack)

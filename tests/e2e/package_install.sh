@@ -28,7 +28,7 @@ DEB=$E2E_DIR/cpack/quillet_2.0.23_$(dpkg --print-architecture).deb
 DEPENDS=$(dpkg-deb --field "$DEB" Depends)
 # Computed from the binaries, and what the program opens at run time.
 for needed in libqt6widgets6 libsqlite3-0 qt6-qpa-plugins "timgm6mb-soundfont | fluid-soundfont-gm" \
-    fonts-dejavu-core xdg-utils; do
+    fonts-dejavu-core fonts-comic-neue xdg-utils; do
     case ", $DEPENDS," in
     *", $needed"[\ ,]*) ;;
     *) fail "the package does not depend on $needed: $DEPENDS" ;;
