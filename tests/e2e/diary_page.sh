@@ -110,14 +110,7 @@ today_is_bold "after coming back"
 
 # The page was loaded and not touched since: closing asks nothing and ends the program.
 "$CLOSE_WINDOW" "$MAIN" || fail "cannot close the main window"
-for _ in $(seq 100); do
-    kill -0 "$E2E_APP" 2>/dev/null || break
-    no_message_box "closing the window asked a question"
-    sleep 0.1
-done
-kill -0 "$E2E_APP" 2>/dev/null && fail "quillet did not end when its window was closed"
-wait "$E2E_APP" 2>/dev/null
-E2E_APP=""
+wait_app_end no_message_box "closing the window asked a question"
 
 # Second start: the same user finds the line.
 e2e_start_app

@@ -69,6 +69,19 @@ e2e_start_app() {
     E2E_APP=$!
 }
 
+# Waits up to 10 s for the program to end once its window was closed. A command given is run on
+# every look, to fail the test on what it must not see meanwhile.
+wait_app_end() {
+    for _ in $(seq 100); do
+        kill -0 "$E2E_APP" 2>/dev/null || break
+        [ $# -gt 0 ] && "$@"
+        sleep 0.1
+    done
+    kill -0 "$E2E_APP" 2>/dev/null && fail "quillet did not end when its window was closed"
+    wait "$E2E_APP" 2>/dev/null
+    E2E_APP=""
+}
+
 # Prints the id of the visible window whose title is exactly $1, waiting up to 20 s.
 wait_window() {
     local id pattern

@@ -86,13 +86,7 @@ find "$ROOT" -printf '%p %s %T@\n' | sort | diff "$E2E_DIR/root-before" - >&2 ||
     fail "the program wrote below its installation"
 
 "$CLOSE_WINDOW" "$MAIN" || fail "cannot close the main window"
-for _ in $(seq 100); do
-    kill -0 "$E2E_APP" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$E2E_APP" 2>/dev/null && fail "quillet did not end when its window was closed"
-wait "$E2E_APP" 2>/dev/null
-E2E_APP=""
+wait_app_end
 
 start_installed
 log_in Bob Secret1
